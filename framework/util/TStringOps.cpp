@@ -1,0 +1,107 @@
+#include "framework/util/TStringOps.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "framework/util/ShiftJis.h"
+
+TString FormatSizedV(size_t size, const char* format, va_list args) {
+  if (size == 0 || format == nullptr) return TString();
+  std::vector<char> buffer(size, '\0');
+  const int written = std::vsnprintf(buffer.data(), size, format, args);
+  if (written < 0) return TString();
+  size_t length = static_cast<size_t>(written);
+  if (length >= size) {
+    // Too long for the buffer: keep what fits, but never end in a lead byte
+    // whose trail byte was cut off.
+    length = size - 1;
+    size_t whole = 0;
+    while (whole < length) {
+      if (whole + 1 == length && IsLeadByte(static_cast<unsigned char>(buffer[whole]))) break;
+      whole += CharLength(length - whole, buffer.data() + whole);
+    }
+    length = whole;
+  }
+  return TString(buffer.data(), length);
+}
+
+TString FormatSized(size_t size, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  TString result = FormatSizedV(size, format, args);
+  va_end(args);
+  return result;
+}
+
+TString Format(const char* format, ...) {
+  if (format == nullptr) return TString();
+  va_list args;
+  va_start(args, format);
+  TString result = FormatSizedV(4 * std::strlen(format) + 64, format, args);
+  va_end(args);
+  return result;
+}
+
+TString Left(const TString& text, size_t n) {
+  if (n >= text.Length()) return text;
+  return TString(text.c_str(), n);
+}
+
+TString Right(const TString& text, size_t n) {
+  if (n >= text.Length()) return text;
+  return TString(text.c_str() + text.Length() - n, n);
+}
+
+TString Repeat(const TString& text, int count) {
+  std::string result;
+  for (int i = 0; i < count; ++i) result += text.Bytes();
+  return TString(std::move(result));
+}
+
+TString RemoveAll(const TString& text, const TString& pattern) {
+  if (pattern.IsEmpty()) return text;
+  std::string current = text.Bytes();
+  // Searching again from the start is what removes the occurrences a removal
+  // creates ("aabb" without "ab" is empty); each pass shortens the text.
+  for (size_t at = current.find(pattern.Bytes()); at != std::string::npos;
+       at = current.find(pattern.Bytes())) {
+    current.erase(at, pattern.Length());
+  }
+  return TString(std::move(current));
+}
+
+namespace {
+bool IsBlank(char c) { return c == '\t' || c == '\n' || c == '\r' || c == ' '; }
+}  // namespace
+
+TString Trim(const TString& text) {
+  const char* p = text.c_str();
+  const size_t length = text.Length();
+  size_t start = 0;
+  while (start < length && IsBlank(p[start])) ++start;
+  // The end is found by walking characters forward, so a trail byte that
+  // happens to equal a blank byte value is never cut.
+  size_t end = start;
+  size_t at = start;
+  while (at < length) {
+    const size_t step = CharLength(length - at, p + at);
+    bool blank = true;
+    for (size_t i = 0; i < step; ++i) blank = blank && IsBlank(p[at + i]);
+    at += step;
+    if (!blank) end = at;
+  }
+  return TString(p + start, end - start);
+}
+
+TString LastChar(const TString& text) {
+  const char* p = text.c_str();
+  const size_t length = text.Length();
+  size_t at = 0;
+  size_t last = 0;
+  while (at < length) {
+    last = at;
+    at += CharLength(length - at, p + at);
+  }
+  return TString(p + last, length - last);
+}

@@ -1,0 +1,47 @@
+#!/usr/bin/env python3
+"""Adds up a test run: GoogleTest cases from their XML reports, and every
+other CTest entry (fuzz runs, scripts) as one case each. Prints the closing
+line "N passed, M failed" and exits non-zero when anything failed."""
+import sys
+import xml.etree.ElementTree as ET
+from pathlib import Path
+
+
+def gtest_counts(report: Path):
+    root = ET.parse(report).getroot()
+    tests = int(root.get("tests", 0)) - int(root.get("disabled", 0))
+    failed = int(root.get("failures", 0)) + int(root.get("errors", 0))
+    return tests - failed, failed
+
+
+def main(argv):
+    # argv: pairs of (ctest junit report, folder of gtest reports), run start stamp file
+    stamp = Path(argv[-1]).stat().st_mtime
+    passed = failed = 0
+    for junit, gtest_dir in zip(argv[0:-1:2], argv[1:-1:2]):
+        junit = Path(junit)
+        if not junit.exists():
+            print(f"count-results: no report {junit}: counted as one failure")
+            failed += 1
+            continue
+        for case in ET.parse(junit).getroot().iter("testcase"):
+            name = case.get("name")
+            entry_failed = case.find("failure") is not None or case.get("status") == "fail"
+            report = Path(gtest_dir) / f"{name}.xml"
+            if report.exists() and report.stat().st_mtime >= stamp:
+                p, f = gtest_counts(report)
+                # A program that crashed after writing its report still failed.
+                if entry_failed and f == 0:
+                    f = 1
+                passed += p
+                failed += f
+            elif entry_failed:
+                failed += 1
+            else:
+                passed += 1
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))

@@ -64,19 +64,6 @@ TEST(FilterExtensions, EveryMaskOfEveryPattern) {
   }
 }
 
-TEST(FilterExtensions, ManyPairs) {
-  std::string filter;
-  for (int i = 0; i < 1000; ++i) {
-    const std::string n = std::to_string(i);
-    filter += "Type " + n + '\0' + "*.e" + n + ";*.E" + n + '\0';
-  }
-  filter += '\0';
-  const TTextList extensions = FilterExtensions(filter);
-  ASSERT_EQ(1000, extensions.Count());
-  EXPECT_STREQ("e0", extensions.Item(0).c_str());
-  EXPECT_STREQ("e999", extensions.Item(999).c_str());
-}
-
 TEST(FilterExtensions, MatchesExtensionOfTheFileName) {
   struct Case {
     const char* path;

@@ -2,7 +2,8 @@
 
 #include <cstddef>
 
-#include "framework/util/ShiftJis.h"
+#include "framework/util/LetterCase.h"
+#include "framework/util/PathText.h"
 
 namespace {
 
@@ -10,26 +11,10 @@ constexpr char kAnyExtension[] = "*";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// Character by character: only single-byte letters fold, so two double-byte
-// characters whose trail bytes differ only as 'A'/'a' stay different.
+// Letter case as the system folds it in code page 932: ASCII and full-width
+// Latin letters; trail bytes are never touched.
 bool EqualsIgnoringCase(const TString& a, const TString& b) {
-  if (a.Length() != b.Length()) return false;
-  const char* p = a.c_str();
-  const char* q = b.c_str();
-  size_t at = 0;
-  while (at < a.Length()) {
-    const size_t step = CharLength(a.Length() - at, p + at);
-    if (step != CharLength(b.Length() - at, q + at)) return false;
-    if (step == 1) {
-      if (AsciiLower(p[at]) != AsciiLower(q[at])) return false;
-    } else if (p[at] != q[at] || p[at + 1] != q[at + 1]) {
-      return false;
-    }
-    at += step;
-  }
-  return true;
+  return ToLowerLetters(a) == ToLowerLetters(b);
 }
 
 bool ListHolds(const TTextList& list, const TString& text) {
@@ -67,30 +52,6 @@ void AddPatternExtensions(std::string_view pattern, TTextList& extensions) {
   }
 }
 
-// Extension of the file-name part: the folder part ends at the last '\', '/'
-// or ':' found by stepping characters, never at a trail byte 0x5C.
-TString ExtensionOfPath(const TString& path) {
-  const char* p = path.c_str();
-  const size_t length = path.Length();
-  size_t nameStart = 0;
-  size_t dot = std::string_view::npos;
-  size_t at = 0;
-  while (at < length) {
-    const size_t step = CharLength(length - at, p + at);
-    if (step == 1) {
-      if (p[at] == '\\' || p[at] == '/' || p[at] == ':') {
-        nameStart = at + 1;
-        dot = std::string_view::npos;
-      } else if (p[at] == '.') {
-        dot = at;
-      }
-    }
-    at += step;
-  }
-  if (dot == std::string_view::npos || dot < nameStart) return TString();
-  return TString(p + dot + 1, length - dot - 1);
-}
-
 }  // namespace
 
 TTextList FilterExtensions(std::string_view filter) {
@@ -109,7 +70,7 @@ TTextList FilterExtensions(std::string_view filter) {
 }
 
 bool MatchesFilterExtensions(const TString& path, const TTextList& extensions) {
-  const TString extension = ExtensionOfPath(path);
+  const TString extension = ExtensionOf(path);
   for (const TString& item : extensions) {
     if (item == TString(kAnyExtension) || EqualsIgnoringCase(item, extension)) return true;
   }

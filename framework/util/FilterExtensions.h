@@ -18,6 +18,7 @@
 TTextList FilterExtensions(std::string_view filter);
 
 // Whether the extension of `path`'s file name (after its last '.', "" when it
-// has none) equals one of `extensions` ignoring letter case, or the list holds
-// "*". Shift-JIS aware: a trail byte is never taken for '\' or folded in case.
+// has none) equals one of `extensions` ignoring the case of ASCII and
+// full-width letters, or the list holds "*". Shift-JIS aware: a trail byte is
+// never taken for '\' or folded in case.
 bool MatchesFilterExtensions(const TString& path, const TTextList& extensions);

@@ -77,7 +77,6 @@ TEST(FilterExtensions, MatchesExtensionOfTheFileName) {
       {"C:\\a\\b.exee", {"exe"}, false},
       {"C:\\my.dir\\file", {"dir"}, false},    // a folder's dot is no extension
       {"C:\\my.dir\\file", {""}, true},
-      {"C:/my.dir/file", {"dir"}, false},
       {"C:file.txt", {"txt"}, true},
       {"C:\\a\\file.", {""}, true},
       {"C:\\a\\file", {"txt"}, false},
@@ -92,7 +91,8 @@ TEST(FilterExtensions, MatchesExtensionOfTheFileName) {
       // Trail bytes are not case-folded: 0x83 0x61 and 0x83 0x41 differ.
       {"C:\\x.\x83\x61", {"\x83\x41"}, false},
       {"C:\\x.ａ", {"ａ"}, true},
-      {"C:\\x.ａ", {"Ａ"}, false},              // full-width letters are not folded
+      {"C:\\x.ＴＸＴ", {"ｔｘｔ"}, true},          // full-width letters fold too
+      {"C:\\x.ＴＸＴ", {"txt"}, false},           // but are not ASCII
       {"C:\\x.\x81", {"\x81"}, true},           // lone lead byte at the end
       {"C:\\x.\xFF", {"\xDF"}, false},          // no folding above 0x7F
       {"C:\\x.@", {"`"}, false},                // neighbours of the letters

@@ -97,15 +97,6 @@ TEST(RegistryValueBytes, JoiningFitsTheCapacityOrLeavesTheBytesAlone) {
   }
 }
 
-TEST(RegistryValueBytes, JoinedListsSplitBackToTheirNonEmptyTexts) {
-  const std::vector<std::string> items = {"PeriodicTimer", "", "ｿ表", "\xFF"};
-  std::string bytes;
-  ASSERT_TRUE(JoinMultiString(ArrayOf(items), 1024, bytes));
-  const auto block = Exact(bytes);
-  EXPECT_EQ((std::vector<std::string>{"PeriodicTimer", "ｿ表", "\xFF"}),
-            TextsOf(SplitMultiString(block.get(), bytes.size())));
-}
-
 TEST(RegistryByteBuffer, OwnsACopyAndIsNullWhenEmpty) {
   std::string source("\x00\x80\xFF", 3);
   TByteBuffer buffer(source.data(), source.size());

@@ -23,7 +23,8 @@ bool AllDigits(const std::string& text) {
 }  // namespace
 
 TString NumberText(const TString& text) {
-  std::string number = RemoveAll(Trim(text), TString(",")).Bytes();
+  // Trimmed after the separators are gone, so that " , 1" is "1", not " 1".
+  std::string number = Trim(RemoveAll(text, TString(","))).Bytes();
   if (number.size() >= 2 && number[0] == '+' && IsDigit(number[1])) number.erase(0, 1);
 
   size_t zeros = 0;

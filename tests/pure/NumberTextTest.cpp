@@ -34,6 +34,7 @@ TEST(NumberText, NormalisesTypedNumbers) {
       {"-007", "-007"},     // a sign leads: the zeros are not leading
       {"1.2.30", "1.2.3"},
       {",,,", ""},
+      {" , 1 ,", "1"},      // blanks that the separators hid are trimmed too
       {"1 2", "1 2"},
       {"0x1F", "0x1F"},
       {"１２", "１２"},     // full-width digits are left to the width conversion

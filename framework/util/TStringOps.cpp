@@ -61,14 +61,24 @@ TString Repeat(const TString& text, int count) {
 
 TString RemoveAll(const TString& text, const TString& pattern) {
   if (pattern.IsEmpty()) return text;
-  std::string current = text.Bytes();
-  // Searching again from the start is what removes the occurrences a removal
-  // creates ("aabb" without "ab" is empty); each pass shortens the text.
-  for (size_t at = current.find(pattern.Bytes()); at != std::string::npos;
-       at = current.find(pattern.Bytes())) {
-    current.erase(at, pattern.Length());
+  // Removing the first occurrence and searching again from the start is the
+  // same as keeping the text written so far free of the pattern: every
+  // occurrence has the pattern's length, so the first one to start is also
+  // the first one to end. Checking only the written tail after each byte
+  // keeps long texts linear in their length instead of quadratic, and still
+  // removes the occurrences a removal joins up ("aabb" without "ab" is "").
+  const std::string& bytes = text.Bytes();
+  const std::string& cut = pattern.Bytes();
+  std::string kept;
+  kept.reserve(bytes.size());
+  for (char c : bytes) {
+    kept += c;
+    if (kept.size() >= cut.size() &&
+        kept.compare(kept.size() - cut.size(), cut.size(), cut) == 0) {
+      kept.resize(kept.size() - cut.size());
+    }
   }
-  return TString(std::move(current));
+  return TString(std::move(kept));
 }
 
 namespace {

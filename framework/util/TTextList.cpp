@@ -8,10 +8,6 @@ namespace {
 const TString kEmpty;
 }
 
-const TString& TStringArray::Item(size_t index) const {
-  return index < items_.size() ? items_[index] : kEmpty;
-}
-
 void TTextList::AppendAll(const TTextList& other) {
   if (&other == this) {
     const std::list<TString> copy = nodes_;

@@ -2,10 +2,10 @@
 // Process-wide values of the application, on the user-interface thread only.
 #include <windows.h>
 
+#include "framework/util/RegGlobalKeys.h"
 #include "framework/util/TString.h"
 
 constexpr const char kApplicationName[] = "Stowpane";
-constexpr const char kApplicationKeyPath[] = "Software\\Quillon\\Stowpane\\3.x";
 constexpr const char kTrayIconKeyPath[] = "Software\\Quillon\\Stowpane\\3.x\\TrayIcon";
 // The title the main window takes while it is shown as the emergency window.
 constexpr const char kEmergencyTitle[] = "Stowpane [応急モード]";

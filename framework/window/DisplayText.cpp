@@ -5,7 +5,7 @@
 #include "framework/util/RebarTaskbar.h"
 #include "framework/util/RegGlobalKeys.h"
 #include "framework/util/RegSection.h"
-#include "framework/util/RegValues.h"
+#include "framework/util/TRegValue.h"
 #include "framework/util/WidthConversion.h"
 #include "framework/window/QuotedRuns.h"
 
@@ -17,7 +17,6 @@ TKanaChoice g_choice = TKanaChoice::Undecided;
 DWORD ReadFontStyle() {
   DWORD fontStyle = 0;
   TRegSection view(LibraryKeys(), "View");
-  if (!view.IsOpen()) return 0;
   TRegDword value(view.Keys(), "FontStyle");
   if (value.Exists()) value.Read(fontStyle);
   return fontStyle;

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <mmsystem.h>
 
+#include "framework/window/Application.h"
 #include "framework/window/DisplayText.h"
 #include "framework/window/ModelessShapes.h"
 #include "framework/window/TranslateKeys.h"

@@ -1,5 +1,9 @@
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  return 0;
+#include "app/AppMain.h"
+#include "app/AppState.h"
+#include "framework/window/Application.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show) {
+  return RunApplication(instance, previous, commandLine, show, kApplicationName, kApplicationKeyPath, AppMain);
 }

@@ -1,0 +1,22 @@
+#pragma once
+// Process-wide values of the application, on the user-interface thread only.
+#include <windows.h>
+
+#include "framework/util/RegGlobalKeys.h"
+#include "framework/util/TString.h"
+
+constexpr const char kApplicationName[] = "Stowpane";
+constexpr const char kTrayIconKeyPath[] = "Software\\Quillon\\Stowpane\\3.x\\TrayIcon";
+// The title the main window takes while it is shown as the emergency window.
+constexpr const char kEmergencyTitle[] = "Stowpane [応急モード]";
+constexpr const char kTaskbarClass[] = "Shell_TrayWnd";
+
+struct TAppState {
+  HWND mainWindow = nullptr;
+  HWND menuTarget = nullptr;
+  bool menuTargetIsSystemMenu = false;
+  HMENU menuCopy = nullptr;
+  bool inMenuLoop = false;
+};
+
+TAppState& AppState();

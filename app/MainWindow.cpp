@@ -1,0 +1,170 @@
+#include <windows.h>
+
+#include "app/MainWindow.h"
+
+#include "app/AppSettings.h"
+#include "app/ApplicationIcon.h"
+#include "app/AppState.h"
+#include "app/Commands.h"
+#include "app/PeriodicTimer.h"
+#include "framework/window/Application.h"
+#include "framework/window/DisplayText.h"
+#include "resources/ResourceIds.h"
+
+TMainWindow::TMainWindow() : TShape(nullptr, kApplicationName) {
+  // The main window exists to own the tray icon and the timer: it is shown
+  // only as the emergency window.
+  SetShow(false);
+  trayMenuResource_.Reset(LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(IDM_TRAY_MENU)));
+  trayMenu_ = GetSubMenu(trayMenuResource_.Get(), 0);
+  emergencyMenu_ = LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(IDM_EMERGENCY_MENU));
+  SetMenu(emergencyMenu_);
+  SetStatusBar(kStatusBarId);
+  if (trayMenu_ != nullptr) SetMenuDefaultItem(trayMenu_, kCommandAutoIconSettings, FALSE);
+  SessionEnding = false;
+  closeEnabled_ = false;
+}
+
+TMainWindow::~TMainWindow() {
+  // The menu bar goes with the window; only a window that was never made
+  // leaves it to us.
+  if (emergencyMenu_ != nullptr && IsMenu(emergencyMenu_) && Handle() == nullptr) {
+    DestroyMenu(emergencyMenu_);
+  }
+}
+
+void TMainWindow::FindTaskbar() {
+  TaskbarWindow = FindWindowA(kTaskbarClass, "");
+  taskbarPresent_ = TaskbarWindow != nullptr && IsWindow(TaskbarWindow);
+}
+
+void TMainWindow::OnInitialize() {
+  FindTaskbar();
+  UpdateApplicationIcon(TIconAction::Add);
+  AppState().mainWindow = Handle();
+  EnableWindow(Handle(), FALSE);
+  if (!HasSwitch("/restore")) {
+    StartupWatch = false;
+  } else {
+    // Started with the system: the windows of the last session are gone, and
+    // so is any claim on them.
+    DeleteAllTrayIconValues();
+    StartupWatch = false;
+    StartupWatchDeadline = GetTickCount();
+  }
+  SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(kCommandAutoIconDialogClosed, 1), 0);
+  StartTimer();
+}
+
+void TMainWindow::StartTimer() {
+  uint32_t stored = kDefaultTimerPeriodMs;
+  ReadApplicationDword("PeriodicTimer", stored);
+  timerPeriod_ = ClampTimerPeriod(stored);
+  WriteApplicationDword("PeriodicTimer", timerPeriod_);
+  SetTimer(Handle(), kMainTimerId, timerPeriod_, nullptr);
+}
+
+void TMainWindow::OnClosing() {
+  UpdateApplicationIcon(TIconAction::Delete);
+  KillTimer(Handle(), kMainTimerId);
+}
+
+LRESULT TMainWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_TIMER:
+      if (wParam == kMainTimerId && !SessionEnding) Tick();
+      return 0;
+    case WM_ENTERMENULOOP:
+      AppState().inMenuLoop = true;
+      break;
+    case WM_EXITMENULOOP:
+      AppState().inMenuLoop = false;
+      break;
+    case WM_CLOSE:
+      // The help viewer was opened for us: it goes with us.
+      WinHelpA(Handle(), Application().helpPath.c_str(), HELP_QUIT, 0);
+      break;
+    case WM_QUERYENDSESSION:
+      OnQueryEndSession();
+      break;
+    case WM_ENDSESSION:
+      OnEndSession(wParam != FALSE);
+      break;
+    case WM_DESTROY:
+      // The menu bar is ours to free; detach it so that it is not freed twice.
+      ::SetMenu(Handle(), nullptr);
+      return 0;
+    default:
+      if (msg == kApplicationIconMessage) {
+        OnApplicationIconCallback(static_cast<UINT>(lParam));
+        return 0;
+      }
+      if (msg > WM_APP) return 0;  // a stored window's icon; none exists yet
+      break;
+  }
+  return TShape::WndProc(msg, wParam, lParam);
+}
+
+LRESULT TMainWindow::OnSysCommand(WPARAM command, int x, int y) {
+  if ((command & 0xFFF0) == SC_CLOSE) {
+    if (closeEnabled_) HideEmergencyWindow();
+    return 0;
+  }
+  return TShape::OnSysCommand(command, x, y);
+}
+
+LRESULT TMainWindow::OnCommand(int id, HWND control, int code) {
+  switch (id) {
+    case kCommandExit:
+      Exit();
+      return 0;
+    case kCommandCloseEmergency:
+      HideEmergencyWindow();
+      return 0;
+    case kCommandAutoIconDialogClosed:
+      return 0;
+    default:
+      return TShape::OnCommand(id, control, code);
+  }
+}
+
+void TMainWindow::OnApplicationIconCallback(UINT mouseMessage) {
+  if (mouseMessage == WM_MOUSEMOVE) UpdateApplicationIcon(TIconAction::Modify, StoredCountText(StoredCount()));
+}
+
+void TMainWindow::HideEmergencyWindow() {
+  ShowWindow(Handle(), SW_HIDE);
+  SetWindowTextA(Handle(), ToDisplayText(kApplicationName).c_str());
+}
+
+void TMainWindow::Exit() { EndShape(-1); }
+
+void TMainWindow::ApplyCloseEnabled() {
+  if (taskbarPresent_ == closeEnabled_) return;
+  const UINT state = taskbarPresent_ ? MF_ENABLED : (MF_DISABLED | MF_GRAYED);
+  EnableMenuItem(emergencyMenu_, kCommandCloseEmergency, MF_BYCOMMAND | state);
+  closeEnabled_ = taskbarPresent_;
+  if (Handle() != nullptr) EnableMenuItem(GetSystemMenu(Handle(), FALSE), SC_CLOSE, MF_BYCOMMAND | state);
+}
+
+void TMainWindow::Tick() {
+  ApplyCloseEnabled();
+  if (taskbarPresent_) {
+    // The handle found earlier is tested, no new search: a taskbar replaced
+    // between two ticks counts as gone once, so the icons are put back.
+    taskbarPresent_ = TaskbarWindow != nullptr && IsWindow(TaskbarWindow);
+    return;
+  }
+  FindTaskbar();
+  if (taskbarPresent_) UpdateApplicationIcon(TIconAction::Add);
+}
+
+void TMainWindow::OnQueryEndSession() {
+  SessionEnding = true;
+}
+
+void TMainWindow::OnEndSession(bool ending) {
+  if (ending) return;
+  EndSessionWindows.clear();
+  SessionEnding = false;
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The application's main window: hidden and disabled for the whole run (shown
+// only as the emergency window), owner of everything the application holds,
+// and host of the one timer that drives all background work.
+#include <windows.h>
+
+#include <cstdint>
+
+#include "framework/util/TTextList.h"
+#include "framework/window/MenuHandle.h"
+#include "framework/window/TShape.h"
+#include "framework/window/WindowUtils.h"
+
+class TMainWindow : public TShape {
+ public:
+  TMainWindow();
+  ~TMainWindow() override;
+
+  void OnInitialize() override;
+  void OnClosing() override;
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  LRESULT OnSysCommand(WPARAM command, int x, int y) override;
+  LRESULT OnCommand(int id, HWND control, int code) override;
+
+  HMENU TrayMenu() const { return trayMenu_; }
+  HMENU EmergencyMenu() const { return emergencyMenu_; }
+  bool TaskbarPresent() const { return taskbarPresent_; }
+  uint32_t TimerPeriod() const { return timerPeriod_; }
+
+ private:
+  void Tick();
+  void FindTaskbar();
+  // Gives the close commands of the emergency window the taskbar's state.
+  void ApplyCloseEnabled();
+  void StartTimer();
+  void OnQueryEndSession();
+  void OnEndSession(bool ending);
+  void HideEmergencyWindow();
+  void Exit();
+  void OnApplicationIconCallback(UINT mouseMessage);
+  size_t StoredCount() const { return 0; }
+
+  // Declared in this order so that the menus outlive what refers to them.
+  TMenuHandle trayMenuResource_;
+  HMENU emergencyMenu_ = nullptr;  // the window's menu bar: destroyed with the window
+  HMENU trayMenu_ = nullptr;       // submenu 0 of trayMenuResource_
+  bool SessionEnding = false;
+  THandleList ReleasedWindows;
+  THandleList CandidateWindows;
+  TTextList candidateTitles_;
+  THandleList EndSessionWindows;
+  bool StartupWatch = false;
+  uint32_t StartupWatchDeadline = 0;
+  HWND TaskbarWindow = nullptr;
+  bool taskbarPresent_ = false;
+  bool closeEnabled_ = false;
+  uint32_t timerPeriod_ = 0;
+};

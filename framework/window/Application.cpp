@@ -1,0 +1,64 @@
+#include <windows.h>
+
+#include "framework/window/Application.h"
+
+#include <objbase.h>
+#include <shellapi.h>
+
+#include "framework/util/RegGlobalKeys.h"
+#include "framework/util/SharedResources.h"
+
+namespace {
+
+TApplicationInfo& Info() {
+  static TApplicationInfo info;
+  return info;
+}
+
+bool FileExists(const TString& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+}  // namespace
+
+const TApplicationInfo& Application() { return Info(); }
+
+TString ApplicationName() { return Info().name; }
+
+bool HasSwitch(const char* name) { return FindSwitch(Info().switches, TString(name)) >= 0; }
+
+void SetApplicationInfo(const TApplicationInfo& info) { Info() = info; }
+
+int RunApplication(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show,
+                   const char* applicationName, const char* applicationKeyPath, TApplicationMain appMain) {
+  TApplicationInfo& info = Info();
+  const TCommandLine parsed = ParseCommandLine(TString(GetCommandLineA()));
+  info.programPath = parsed.programPath;
+  info.helpPath = HelpFilePath(parsed.programPath);
+  info.switches = parsed.switches;
+  info.files = parsed.files;
+
+  if (FindSwitch(info.switches, TString("/?")) >= 0 || FindSwitch(info.switches, TString("/help")) >= 0) {
+    if (FileExists(info.helpPath)) {
+      ShellExecuteA(nullptr, "open", info.helpPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+      return -1;
+    }
+  }
+
+  CreateGlobalKeyLists(applicationKeyPath);
+  info.instance = instance;
+  info.previousInstance = previous;
+  info.commandLine = TString(commandLine);
+  info.showCommand = show;
+  info.name = TString(applicationName);
+  info.keyPath = TString(applicationKeyPath);
+
+  const HRESULT com = CoInitialize(nullptr);
+  const int result = appMain(instance, previous, commandLine, show);
+
+  ReleaseSharedResources();
+  DestroyGlobalKeyLists();
+  if (SUCCEEDED(com)) CoUninitialize();
+  return result;
+}

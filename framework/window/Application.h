@@ -1,0 +1,35 @@
+#pragma once
+// The framework's application object: the process arguments and the values
+// derived from them, set before the application's main function runs.
+#include <windows.h>
+
+#include "framework/util/CommandLine.h"
+#include "framework/util/TString.h"
+
+struct TApplicationInfo {
+  HINSTANCE instance = nullptr;
+  HINSTANCE previousInstance = nullptr;
+  TString commandLine;
+  int showCommand = SW_SHOWNORMAL;
+  TString name;
+  TString keyPath;
+  TString programPath;
+  TString helpPath;
+  TTextList switches;
+  TTextList files;
+};
+
+const TApplicationInfo& Application();
+TString ApplicationName();
+bool HasSwitch(const char* name);
+
+using TApplicationMain = int (*)(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show);
+
+// The process entry: parses the command line ("/?" and "/help" open the help
+// file and end with -1 when it exists), builds the global key lists,
+// initialises COM, runs `appMain` and releases everything in order.
+int RunApplication(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show,
+                   const char* applicationName, const char* applicationKeyPath, TApplicationMain appMain);
+
+// Sets the process-wide values without running anything (tests).
+void SetApplicationInfo(const TApplicationInfo& info);

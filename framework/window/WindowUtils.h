@@ -1,0 +1,34 @@
+#pragma once
+// Window utilities over windows of this and other programs. Anything that asks
+// another program's window waits at most a bounded time.
+#include <windows.h>
+
+#include <vector>
+
+#include "framework/util/TString.h"
+
+class TWindow;
+
+using THandleList = std::vector<HWND>;
+
+// The time a title query may take per message.
+constexpr UINT kTitleQueryTimeoutMs = 100;
+
+// Reads a window's title with bounded waits. Returns the copied length, or -1
+// with the text "不明" (unknown) when the window hangs or is gone.
+int SafeGetWindowText(HWND hwnd, TString& text);
+TString ClassNameOf(HWND hwnd);
+HWND TopLevelAncestor(HWND hwnd);
+
+// Every window below `parent` (top-level when null) of the class and title
+// (null matches anything), in FindWindowExA order.
+THandleList CollectWindowsOf(HWND parent, const char* className, const char* title);
+THandleList CollectTopLevelWindows();
+void PostToWindowsOf(HWND parent, const char* className, const char* title, UINT msg, WPARAM wParam,
+                     LPARAM lParam);
+// Sends wait at most 5 s per window and skip hung ones.
+void SendToWindowsOf(HWND parent, const char* className, const char* title, UINT msg, WPARAM wParam,
+                     LPARAM lParam);
+void PostToAll(const THandleList& windows, UINT msg, WPARAM wParam, LPARAM lParam);
+void SendToAll(const THandleList& windows, UINT msg, WPARAM wParam, LPARAM lParam);
+void FocusFirstTabStop(const TWindow& shape);

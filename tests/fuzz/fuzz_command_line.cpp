@@ -1,0 +1,23 @@
+// The command-line parser over arbitrary bytes: never a crash or an over-read,
+// and every piece it returns comes from the input.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "framework/util/CommandLine.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const TString text(reinterpret_cast<const char*>(data), size);
+  const TCommandLine parsed = ParseCommandLine(text);
+  size_t total = parsed.programPath.Length();
+  for (const TString& s : parsed.switches) {
+    total += s.Length();
+    SwitchValue(s);
+  }
+  // File arguments gain one blank per joined piece, never more than the input had.
+  for (const TString& f : parsed.files) total += f.Length();
+  if (total > size) std::abort();
+  FindSwitch(parsed.switches, "/restore");
+  HelpFilePath(parsed.programPath);
+  return 0;
+}

@@ -14,23 +14,6 @@ void AppendCode(std::string& out, uint16_t code) {
   out += static_cast<char>(code & 0xFF);
 }
 
-}  // namespace
-
-uint16_t CharToFullWidth(unsigned char byte, unsigned flags) {
-  const width_tables::FullForm form = width_tables::FullFormOf(byte);
-  if (form.code != 0 && (form.widthClass & flags) != 0) return form.code;
-  return byte;
-}
-
-uint16_t CharToHalfWidth(uint16_t code, unsigned flags) {
-  if (code <= 0xFF) return code;
-  const width_tables::HalfForm form = width_tables::HalfFormOf(code);
-  if (form.byte != 0 && (form.widthClass & flags) != 0) return form.byte;
-  return code;
-}
-
-namespace {
-
 // The half-width form of one character of `length` bytes (1 or 2, as
 // CharLength steps) into `out`: 1 or 2 bytes, never more than `length`.
 size_t HalfWidthOfChar(const char* character, size_t length, unsigned flags, char* out) {
@@ -57,6 +40,19 @@ size_t HalfWidthOfChar(const char* character, size_t length, unsigned flags, cha
 }
 
 }  // namespace
+
+uint16_t CharToFullWidth(unsigned char byte, unsigned flags) {
+  const width_tables::FullForm form = width_tables::FullFormOf(byte);
+  if (form.code != 0 && (form.widthClass & flags) != 0) return form.code;
+  return byte;
+}
+
+uint16_t CharToHalfWidth(uint16_t code, unsigned flags) {
+  if (code <= 0xFF) return code;
+  const width_tables::HalfForm form = width_tables::HalfFormOf(code);
+  if (form.byte != 0 && (form.widthClass & flags) != 0) return form.byte;
+  return code;
+}
 
 TString ToFullWidth(const TString& text, unsigned flags) {
   const char* bytes = text.c_str();

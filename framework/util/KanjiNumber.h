@@ -1,6 +1,5 @@
 #pragma once
-// Integers written in kanji numerals, as dates and times in Japanese texts
-// use them: 2024 is "two thousand twenty four" in kanji, 10 is ten, 0 is zero.
+// Integers in kanji numerals, as Japanese dates and times write them.
 #include <cstdint>
 
 #include "framework/util/TString.h"

@@ -3,9 +3,8 @@
 #include <cstring>
 #include <memory>
 
-#include "framework/util/LetterCase.h"
+#include "framework/util/MatchFolding.h"
 #include "framework/util/ShiftJis.h"
-#include "framework/util/WidthConversion.h"
 
 namespace {
 
@@ -71,28 +70,7 @@ class ComparedText {
       heap_.reset(new char[length]);
       out = heap_.get();
     }
-    size_t written = 0;
-    for (size_t i = 0; i < length;) {
-      const size_t step = CharLength(length - i, in + i);
-      if (step == 1) {
-        // A single byte is its own half-width form: only its case can change.
-        const auto byte = static_cast<unsigned char>(in[i]);
-        out[written++] = static_cast<char>(foldCase ? UpperLetterCode(byte) : byte);
-      } else {
-        uint16_t code = static_cast<uint16_t>((static_cast<unsigned char>(in[i]) << 8) |
-                                              static_cast<unsigned char>(in[i + 1]));
-        if (foldCase) code = UpperLetterCode(code);
-        const char pair[2] = {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-        if (foldWidth) {
-          written += HalfWidthOfChar(pair, 2, kWidthAll, out + written);
-        } else {
-          out[written++] = pair[0];
-          out[written++] = pair[1];
-        }
-      }
-      i += step;
-    }
-    bytes_ = {out, written};
+    bytes_ = {out, FoldForMatch(in, length, foldCase, foldWidth, out)};
   }
   ComparedText(const ComparedText&) = delete;
   ComparedText& operator=(const ComparedText&) = delete;

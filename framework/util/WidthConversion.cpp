@@ -14,6 +14,31 @@ void AppendCode(std::string& out, uint16_t code) {
   out += static_cast<char>(code & 0xFF);
 }
 
+// The half-width form of one character of `length` bytes (1 or 2, as
+// CharLength steps) into `out`: 1 or 2 bytes, never more than `length`.
+size_t HalfWidthOfChar(const char* character, size_t length, unsigned flags, char* out) {
+  if (length < 2) {
+    out[0] = character[0];
+    return 1;
+  }
+  const uint16_t code = static_cast<uint16_t>((static_cast<unsigned char>(character[0]) << 8) |
+                                              static_cast<unsigned char>(character[1]));
+  const width_tables::VoicedPair pair = width_tables::VoicedHalfForm(code);
+  if (pair.base != 0 && (flags & kWidthKana) != 0) {
+    out[0] = static_cast<char>(pair.base);
+    out[1] = static_cast<char>(pair.mark);
+    return 2;
+  }
+  const uint16_t half = CharToHalfWidth(code, flags);
+  if (half <= 0xFF) {
+    out[0] = static_cast<char>(half);
+    return 1;
+  }
+  out[0] = character[0];
+  out[1] = character[1];
+  return 2;
+}
+
 }  // namespace
 
 uint16_t CharToFullWidth(unsigned char byte, unsigned flags) {
@@ -60,29 +85,6 @@ TString ToFullWidth(const TString& text, unsigned flags) {
     ++i;
   }
   return TString(std::move(out));
-}
-
-size_t HalfWidthOfChar(const char* character, size_t length, unsigned flags, char* out) {
-  if (length < 2) {
-    out[0] = character[0];
-    return 1;
-  }
-  const uint16_t code = static_cast<uint16_t>((static_cast<unsigned char>(character[0]) << 8) |
-                                              static_cast<unsigned char>(character[1]));
-  const width_tables::VoicedPair pair = width_tables::VoicedHalfForm(code);
-  if (pair.base != 0 && (flags & kWidthKana) != 0) {
-    out[0] = static_cast<char>(pair.base);
-    out[1] = static_cast<char>(pair.mark);
-    return 2;
-  }
-  const uint16_t half = CharToHalfWidth(code, flags);
-  if (half <= 0xFF) {
-    out[0] = static_cast<char>(half);
-    return 1;
-  }
-  out[0] = character[0];
-  out[1] = character[1];
-  return 2;
 }
 
 TString ToHalfWidth(const TString& text, unsigned flags) {

@@ -3,7 +3,6 @@
 // forms of digits, Latin letters, symbols and katakana in code page 932 text.
 // `flags` selects the classes of WidthClasses.h that are converted; all other
 // characters pass through unchanged.
-#include <cstddef>
 #include <cstdint>
 
 #include "framework/util/TString.h"
@@ -22,8 +21,3 @@ uint16_t CharToHalfWidth(uint16_t code, unsigned flags);
 // becomes vu whatever the flags; ToHalfWidth splits them again with kWidthKana.
 TString ToFullWidth(const TString& text, unsigned flags);
 TString ToHalfWidth(const TString& text, unsigned flags);
-
-// The half-width form of one character of `length` bytes (1 or 2, as
-// CharLength steps), written to `out`; returns the bytes written (1 or 2,
-// never more than `length`).
-size_t HalfWidthOfChar(const char* character, size_t length, unsigned flags, char* out);

@@ -164,10 +164,22 @@ constexpr std::array<VoicedPair, 256> BuildVoicedHalf() {
   return pairs;
 }
 
+constexpr std::array<NarrowForm, kLeadCount * 256> BuildNarrowForms() {
+  std::array<NarrowForm, kLeadCount * 256> forms{};
+  const std::array<HalfForm, kLeadCount * 256> halves = BuildHalfForms();
+  for (size_t i = 0; i < forms.size(); ++i) {
+    if (halves[i].byte != 0) forms[i] = {1, {halves[i].byte, 0}};
+  }
+  for (const VoicedRow& row : kVoicedRows) forms[row.full - kFirstLead * 256] = {2, {row.base, row.mark}};
+  return forms;
+}
+
 constexpr std::array<FullForm, 256> kFullForms = BuildFullForms();
 constexpr std::array<HalfForm, kLeadCount * 256> kHalfForms = BuildHalfForms();
 constexpr std::array<std::array<uint16_t, 0x40>, 2> kVoicedFull = BuildVoicedFull();
 constexpr std::array<VoicedPair, 256> kVoicedHalf = BuildVoicedHalf();
+constexpr std::array<NarrowForm, kLeadCount * 256> kNarrowForms = BuildNarrowForms();
+static_assert(kNarrowFirstLead == kFirstLead && kNarrowLastLead - kNarrowFirstLead + 1 == kLeadCount, "");
 
 static_assert(sizeof kKatakana / sizeof kKatakana[0] == 0xDD - kFirstKatakana + 1, "one entry per byte A6-DD");
 static_assert(kFullForms[0xB3].code == 0x8345 && kFullForms[0xA2].widthClass == kWidthSymbols, "");
@@ -193,5 +205,7 @@ VoicedPair VoicedHalfForm(uint16_t code) {
   if ((code >> 8) != kVoicedLead) return {0, 0};
   return kVoicedHalf[code & 0xFF];
 }
+
+const NarrowForm* NarrowFormTable() { return kNarrowForms.data(); }
 
 }  // namespace width_tables

@@ -38,4 +38,15 @@ struct VoicedPair {
 };
 VoicedPair VoicedHalfForm(uint16_t code);
 
+// The half-width form of a double-byte code with every class converted, voiced
+// kana split: one lookup for the matcher's hot loop. Index (lead - 0x81) x 256
+// + trail for leads 0x81-0x83; no other lead has a half-width form.
+struct NarrowForm {
+  uint8_t length;  // 0: the code stays as it is
+  uint8_t bytes[2];
+};
+constexpr unsigned kNarrowFirstLead = 0x81;
+constexpr unsigned kNarrowLastLead = 0x83;
+const NarrowForm* NarrowFormTable();
+
 }  // namespace width_tables

@@ -38,7 +38,11 @@ TString ToKanjiNumber(uint64_t number) {
     const int inGroup = position % 4;
     if (digit != 0) {
       groupHasDigit = true;
-      if (digit != 1 || inGroup == 0) AppendCode(out, kDigits[digit]);
+      // A one is written only as the units digit of a group, and not even
+      // there when it leads the number before a group marker: 10000 is
+      // written with the marker alone.
+      const bool leadsBeforeMarker = position == count - 1 && position >= 4;
+      if (digit != 1 || (inGroup == 0 && !leadsBeforeMarker)) AppendCode(out, kDigits[digit]);
       if (inGroup != 0) AppendCode(out, kUnits[inGroup]);
     }
     if (inGroup == 0) {

@@ -14,7 +14,8 @@ constexpr uint16_t kUnits[3] = {0x8F5C, 0x9553, 0x90E7};           // 10, 100, 1
 constexpr uint16_t kMarkers[4] = {0x969C, 0x89AD, 0x929B, 0x8B9E};  // 10^4, 10^8, 10^12, 10^16
 
 // Reads numerals the way people do: a unit without a digit before it counts
-// once, a group marker closes the group before it.
+// once, a group marker closes the group before it, and a marker that leads
+// the number stands for one of it.
 uint64_t ReadKanjiNumber(const TString& text) {
   uint64_t total = 0;
   uint64_t group = 0;
@@ -37,7 +38,12 @@ uint64_t ReadKanjiNumber(const TString& text) {
     }
     for (int m = 0; m < 4; ++m) {
       if (code != kMarkers[m]) continue;
-      if (pending < 0 && group == 0) std::abort();  // a marker needs a digit before it
+      // A marker needs a digit before it, except the one that leads the
+      // number: 10000 is written with the marker alone.
+      if (pending < 0 && group == 0) {
+        if (total != 0 || i != 0) std::abort();
+        group = 1;
+      }
       group += pending < 0 ? 0 : static_cast<uint64_t>(pending);
       uint64_t scale = 1;
       for (int k = 0; k <= m; ++k) scale *= 10000;

@@ -3,7 +3,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AppSettings.h"
-#include "app/ApplicationIcon.h"
+#include "app/TrayIcons.h"
 #include "app/AppState.h"
 #include "app/Commands.h"
 #include "app/PeriodicTimer.h"
@@ -99,7 +99,11 @@ LRESULT TMainWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnApplicationIconCallback(static_cast<UINT>(lParam));
         return 0;
       }
-      if (msg > WM_APP) return 0;  // a stored window's icon; none exists yet
+      if (msg > WM_APP) {
+        TStoredWindow* record = StoredWindows.FindByCallback(msg);
+        if (record != nullptr) OnStoredIconCallback(*record, static_cast<UINT>(lParam));
+        return 0;
+      }
       break;
   }
   return TShape::WndProc(msg, wParam, lParam);
@@ -130,6 +134,10 @@ LRESULT TMainWindow::OnCommand(int id, HWND control, int code) {
 
 void TMainWindow::OnApplicationIconCallback(UINT mouseMessage) {
   if (mouseMessage == WM_MOUSEMOVE) UpdateApplicationIcon(TIconAction::Modify, StoredCountText(StoredCount()));
+}
+
+void TMainWindow::OnStoredIconCallback(TStoredWindow& /*record*/, UINT /*mouseMessage*/) {
+  // The stored window's menus and its restore by double click hang here.
 }
 
 void TMainWindow::HideEmergencyWindow() {

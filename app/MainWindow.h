@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "app/StoredWindow.h"
 #include "framework/util/TTextList.h"
 #include "framework/window/MenuHandle.h"
 #include "framework/window/TShape.h"
@@ -38,7 +39,8 @@ class TMainWindow : public TShape {
   void HideEmergencyWindow();
   void Exit();
   void OnApplicationIconCallback(UINT mouseMessage);
-  size_t StoredCount() const { return 0; }
+  void OnStoredIconCallback(TStoredWindow& record, UINT mouseMessage);
+  size_t StoredCount() const { return StoredWindows.Count(); }
 
   // Declared in this order so that the menus outlive what refers to them.
   TMenuHandle trayMenuResource_;
@@ -49,6 +51,7 @@ class TMainWindow : public TShape {
   THandleList CandidateWindows;
   TTextList candidateTitles_;
   THandleList EndSessionWindows;
+  TStoredWindowTable StoredWindows;
   bool StartupWatch = false;
   uint32_t StartupWatchDeadline = 0;
   HWND TaskbarWindow = nullptr;

@@ -1,0 +1,35 @@
+#include <windows.h>
+
+#include "app/StoredWindow.h"
+
+#include "app/TrayText.h"
+
+TStoredWindow& TStoredWindowTable::Append(std::unique_ptr<TStoredWindow> record) {
+  records_.push_back(std::move(record));
+  return *records_.back();
+}
+
+void TStoredWindowTable::RemoveAt(size_t position) {
+  if (position < records_.size()) records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(position));
+}
+
+int TStoredWindowTable::ChooseIconId() const {
+  std::vector<int> used;
+  used.reserve(records_.size());
+  for (const auto& record : records_) used.push_back(record->iconId);
+  return SmallestFreeId(used, kFirstStoredIconId);
+}
+
+TStoredWindow* TStoredWindowTable::FindByCallback(UINT message) {
+  for (const auto& record : records_) {
+    if (StoredIconMessage(record->iconId) == message) return record.get();
+  }
+  return nullptr;
+}
+
+TStoredWindow* TStoredWindowTable::FindByWindow(HWND window) {
+  for (const auto& record : records_) {
+    if (record->window == window) return record.get();
+  }
+  return nullptr;
+}

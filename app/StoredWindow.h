@@ -1,0 +1,44 @@
+#pragma once
+// The stored windows: each another program's window that is hidden and shown
+// as a tray icon of its own, in the order they were stored.
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "app/WindowIcon.h"
+#include "framework/util/TString.h"
+
+constexpr int kFirstStoredIconId = 5000;
+
+struct TStoredWindow {
+  explicit TStoredWindow(HWND window, int iconId) : window(window), iconId(iconId), icon(window) {}
+  HWND window;
+  int iconId;         // unique in the table; the tray callback is WM_APP + iconId
+  TWindowIcon icon;
+  TString title;      // as last read; empty until the window was hidden and iconized
+};
+
+class TStoredWindowTable {
+ public:
+  size_t Count() const { return records_.size(); }
+  bool IsEmpty() const { return records_.empty(); }
+  TStoredWindow& At(size_t position) { return *records_[position]; }
+  const TStoredWindow& At(size_t position) const { return *records_[position]; }
+  TStoredWindow& Append(std::unique_ptr<TStoredWindow> record);
+  void RemoveAt(size_t position);
+  void RemoveAll() { records_.clear(); }
+
+  // The smallest id from 5000 that no record uses.
+  int ChooseIconId() const;
+  // The first record whose icon sends `message`, or null (then the message is ignored).
+  TStoredWindow* FindByCallback(UINT message);
+  // The first record of `window`, or null.
+  TStoredWindow* FindByWindow(HWND window);
+
+ private:
+  std::vector<std::unique_ptr<TStoredWindow>> records_;
+};
+
+// The callback message of a stored window's tray icon.
+inline UINT StoredIconMessage(int iconId) { return WM_APP + static_cast<UINT>(iconId); }

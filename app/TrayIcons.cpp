@@ -1,0 +1,85 @@
+#include <windows.h>
+
+#include "app/TrayIcons.h"
+
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "app/AppState.h"
+#include "app/StoredWindow.h"
+#include "app/TrayText.h"
+#include "framework/util/SharedResources.h"
+#include "framework/util/StockIcon.h"
+#include "framework/util/WidthConversion.h"
+#include "framework/window/TWindow.h"
+
+namespace {
+
+// The first, 88-byte form of the record: the one every shell understands.
+constexpr DWORD kNotifyRecordSize = 88;
+
+HICON ApplicationIconImage() {
+  // One image serves the whole run; the system frees it with the process.
+  static HICON icon = static_cast<HICON>(
+      LoadImageA(ProgramInstance(), "APPLICATION_ICON", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+  return icon;
+}
+
+std::unique_ptr<TStockIcon>& FallbackSlot() {
+  static std::unique_ptr<TStockIcon> fallback;
+  return fallback;
+}
+
+void ReleaseFallback() { FallbackSlot().reset(); }
+
+// Failures are not checked: without a taskbar every call fails, and the
+// watchdog puts the icons back when one appears.
+void Notify(TIconAction action, UINT id, UINT callback, HICON icon, const TString& tip) {
+  NOTIFYICONDATAA record;
+  std::memset(&record, 0, sizeof record);
+  record.cbSize = kNotifyRecordSize;
+  record.hWnd = AppState().mainWindow;
+  record.uID = id;
+  if (action == TIconAction::Delete) {
+    Shell_NotifyIconA(NIM_DELETE, &record);
+    return;
+  }
+  record.uFlags = kTrayIconFlags;
+  record.uCallbackMessage = callback;
+  record.hIcon = icon;
+  // The tip field holds 63 bytes and a terminator; the cut keeps characters whole.
+  const TString cut = CutAtCharacter(MakeSingleLineText(tip), kTipBytes);
+  std::memcpy(record.szTip, cut.c_str(), cut.Length() + 1);
+  Shell_NotifyIconA(action == TIconAction::Add ? NIM_ADD : NIM_MODIFY, &record);
+}
+
+}  // namespace
+
+TIconSource* FallbackIconSource() {
+  auto& fallback = FallbackSlot();
+  if (!fallback) {
+    fallback = std::make_unique<TStockIcon>(static_cast<int>(reinterpret_cast<ULONG_PTR>(IDI_APPLICATION)));
+    RegisterSharedRelease(ReleaseFallback);
+  }
+  return fallback.get();
+}
+
+TString StoredCountText(size_t storedCount) {
+  if (storedCount == 0) return TString();
+  char digits[24];
+  std::snprintf(digits, sizeof digits, "%u", static_cast<unsigned>(storedCount));
+  return ToFullWidth(TString(digits), kWidthAll) + TString("枚のウィンドウをアイコン化しています。");
+}
+
+void UpdateApplicationIcon(TIconAction action, const TString& text) {
+  Notify(action, kApplicationIconId, kApplicationIconMessage, ApplicationIconImage(),
+         text.IsEmpty() ? TString("Stowpane") : text);
+}
+
+void UpdateTrayIcon(TStoredWindow& record, TIconAction action) {
+  HICON icon = action == TIconAction::Delete ? nullptr : record.icon.GetIcon(kSmallIcon, FallbackIconSource());
+  Notify(action, static_cast<UINT>(record.iconId), StoredIconMessage(record.iconId), icon, record.title);
+}

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/util/CaseFoldedPath.h"
+#include "framework/util/IconFactories.h"
 #include "framework/util/LetterCase.h"
 #include "framework/util/PathFiles.h"
 #include "framework/util/PathText.h"
@@ -77,7 +78,9 @@ TModuleEntry* FindModuleEntry(const TString& path) {
   if (!entry) return nullptr;
   entry->AddSpelling(path);
   entries.push_back(std::move(entry));
-  RegisterSharedRelease(ReleaseModuleEntries);
+  // Modules go together with the sources made from them, never before:
+  // one release for both (it ignores a second registration).
+  RegisterSharedRelease(ReleaseIconSources);
   return entries.back().get();
 }
 

@@ -51,5 +51,6 @@ class TModuleEntry {
 // The entry for `path`, loading the module on first use; null when it cannot
 // be loaded (nothing is remembered then, so a file that appears later is found).
 TModuleEntry* FindModuleEntry(const TString& path);
-// Frees every table and module.
+// Frees every table and module. Part of ReleaseIconSources, which runs it
+// after the sources that use the tables are gone.
 void ReleaseModuleEntries();

@@ -1,0 +1,213 @@
+// Stowpane.exe from start to exit: the hidden main window, the single copy,
+// the timer period setting, "/restore", the help switches and bad command lines.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "support/E2eHarness.h"
+#include "support/StowpaneProcess.h"
+
+namespace {
+
+constexpr DWORD kExitedWithMinusOne = 0xFFFFFFFF;
+
+// Every test starts without settings of a previous run.
+class StartupTest : public ::testing::Test {
+ protected:
+  StartupTest() : settings_(kApplicationKey), view_(kViewKey) {}
+  ClearedHkcuKey settings_;
+  ClearedHkcuKey view_;
+};
+
+// Waits until the stored DWORD is `wanted` (the program writes it at start).
+bool WaitForDword(const char* name, DWORD wanted, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  do {
+    if (ReadHkcuDword(kApplicationKey, name) == wanted) return true;
+    Sleep(20);
+  } while (GetTickCount() - start < timeoutMs);
+  return false;
+}
+
+std::set<DWORD> ProcessesWithWindows() {
+  std::set<DWORD> processes;
+  for (HWND window : FindTopLevelWindows(WindowFilter())) processes.insert(WindowProcessId(window));
+  return processes;
+}
+
+// Ends every process that gained a window since `before` (a help viewer the
+// program opened), so nothing outlives the test.
+void EndNewProcesses(const std::set<DWORD>& before) {
+  for (DWORD id : ProcessesWithWindows()) {
+    if (before.count(id) != 0 || id == GetCurrentProcessId()) continue;
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+    if (process == nullptr) continue;
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
+  }
+}
+
+}  // namespace
+
+TEST_F(StartupTest, MainWindowIsHiddenAndDisabledAndExitLeavesNothing) {
+  StowpaneProcess stowpane;
+  ASSERT_TRUE(stowpane.Start());
+  HWND main = stowpane.WaitForMainWindow();
+  ASSERT_NE(nullptr, main);
+  EXPECT_EQ(kMainWindowClass, WindowClassName(main));
+  EXPECT_EQ(std::string(kMainWindowTitle), ReadWindowTitle(main).value_or("<no answer>"));
+  WindowState state;
+  state.exists = true;
+  EXPECT_TRUE(WaitForWindowState(main, state, 3000, &state)) << state;
+
+  ASSERT_TRUE(stowpane.Exit());
+  EXPECT_EQ(0u, stowpane.Process().ExitCode().value_or(99));
+  EXPECT_FALSE(IsWindow(main));
+  EXPECT_EQ(0u, CountMainWindows());
+}
+
+TEST_F(StartupTest, SecondCopyEndsAtOnceWhateverTheFirstIsTitled) {
+  struct Case {
+    DWORD fontStyle;          // how the first copy shows its titles
+    const char* firstTitle;   // the title the first copy's window carries
+  } cases[] = {
+      {0, "Stowpane"},
+      {0, "Stowpane [応急ﾓｰﾄﾞ]"},
+      {1, "Stowpane [応急ﾓｰﾄﾞ]"},
+      {2, "Stowpane [応急モード]"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.firstTitle);
+    ASSERT_TRUE(WriteHkcuDword(kViewKey, "FontStyle", c.fontStyle));
+    StowpaneProcess first;
+    ASSERT_TRUE(first.Start());
+    HWND main = first.WaitForMainWindow();
+    ASSERT_NE(nullptr, main);
+    // The emergency title, as the first copy would set it.
+    SetWindowTextA(main, c.firstTitle);
+
+    StowpaneProcess second;
+    ASSERT_TRUE(second.Start());
+    ASSERT_TRUE(second.Process().WaitForExit(10000));
+    EXPECT_EQ(0u, second.Process().ExitCode().value_or(99));
+    EXPECT_EQ(1u, CountMainWindows());
+
+    SetWindowTextA(main, kMainWindowTitle);
+    ASSERT_TRUE(first.Exit());
+  }
+}
+
+TEST_F(StartupTest, TimerPeriodIsStoredWithinItsRange) {
+  struct Case {
+    bool present;
+    DWORD stored;
+    DWORD expected;
+  } cases[] = {
+      {false, 0, 1300}, {true, 100, 300}, {true, 299, 300}, {true, 300, 300},
+      {true, 2000, 2000}, {true, 5000, 5000}, {true, 9000, 5000}, {true, 0xFFFFFFFF, 5000},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored);
+    DeleteHkcuValue(kApplicationKey, "PeriodicTimer");
+    if (c.present) ASSERT_TRUE(WriteHkcuDword(kApplicationKey, "PeriodicTimer", c.stored));
+    StowpaneProcess stowpane;
+    ASSERT_TRUE(stowpane.Start());
+    ASSERT_NE(nullptr, stowpane.WaitForMainWindow());
+    EXPECT_TRUE(WaitForDword("PeriodicTimer", c.expected, 5000))
+        << "stored: " << ReadHkcuDword(kApplicationKey, "PeriodicTimer").value_or(0);
+    ASSERT_TRUE(stowpane.Exit());
+  }
+}
+
+TEST_F(StartupTest, RestoreSwitchForgetsStoredWindowsOfTheLastRun) {
+  struct Case {
+    const char* arguments;
+    bool forgotten;
+  } cases[] = {
+      {"/restore", true},
+      {"/RESTORE:5", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    ASSERT_TRUE(WriteHkcuValue(kTrayIconKey, "00001234", REG_BINARY, std::string("\x01\x02\x03\x04", 4)));
+    ASSERT_TRUE(WriteHkcuDword(kTrayIconKey, "second", 7));
+    StowpaneProcess stowpane;
+    ASSERT_TRUE(stowpane.Start(c.arguments));
+    ASSERT_NE(nullptr, stowpane.WaitForMainWindow());
+    ASSERT_TRUE(WaitForDword("PeriodicTimer", 1300, 5000));  // start-up work has run
+    EXPECT_EQ(c.forgotten, !ReadHkcuValue(kTrayIconKey, "00001234").has_value());
+    EXPECT_EQ(c.forgotten, !ReadHkcuValue(kTrayIconKey, "second").has_value());
+    EXPECT_TRUE(HkcuKeyExists(kTrayIconKey));
+    ASSERT_TRUE(stowpane.Exit());
+  }
+}
+
+TEST_F(StartupTest, HelpSwitchesOpenAnExistingHelpFileAndEnd) {
+  // A copy of the program of its own, so that its help file is the test's.
+  char temp[MAX_PATH];
+  ASSERT_NE(0u, GetTempPathA(sizeof temp, temp));
+  const std::string folder = std::string(temp) + "stowpane-help-" + std::to_string(GetCurrentProcessId());
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string program = folder + "\\Stowpane.exe";
+  const std::string help = folder + "\\Stowpane.HLP";
+  ASSERT_TRUE(CopyFileA(ProgramPath("Stowpane.exe").c_str(), program.c_str(), FALSE));
+
+  struct Case {
+    const char* arguments;
+    bool helpFile;
+    bool ends;
+  } cases[] = {
+      {"/HELP", true, true}, {"/?", true, true}, {"/help:topic", true, true},
+      {"/help", false, false}, {"/?", false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.arguments) + (c.helpFile ? " with" : " without") + " a help file");
+    if (c.helpFile) {
+      HANDLE file = CreateFileA(help.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+      ASSERT_NE(INVALID_HANDLE_VALUE, file);
+      CloseHandle(file);
+    } else {
+      DeleteFileA(help.c_str());
+    }
+    const std::set<DWORD> before = ProcessesWithWindows();
+    StowpaneProcess stowpane;
+    ASSERT_TRUE(stowpane.Start(c.arguments, program));
+    if (c.ends) {
+      ASSERT_TRUE(stowpane.Process().WaitForExit(10000));
+      EXPECT_EQ(kExitedWithMinusOne, stowpane.Process().ExitCode().value_or(0));
+      EXPECT_EQ(0u, CountMainWindows());
+    } else {
+      EXPECT_NE(nullptr, stowpane.WaitForMainWindow());
+      EXPECT_TRUE(stowpane.Exit());
+    }
+    EndNewProcesses(before);
+  }
+  DeleteFileA(help.c_str());
+  DeleteFileA(program.c_str());
+  RemoveDirectoryA(folder.c_str());
+}
+
+TEST_F(StartupTest, GarbageCommandLinesDoNotCrashIt) {
+  std::string noise;
+  for (int i = 0; i < 10000; ++i) noise += static_cast<char>(0x21 + (i * 37) % 0x5E);
+  const std::vector<std::string> lines = {
+      "\"unbalanced quote /restore",
+      "/ // /: /:: \"\" \"",
+      "\x81 \x9F\x40 \xFC",           // lone lead bytes and a pair
+      "ﾌｧｲﾙ名 \"C:\\ソフト\\表.txt\" /x:",
+      noise,
+  };
+  for (const std::string& line : lines) {
+    SCOPED_TRACE(line.substr(0, 40));
+    StowpaneProcess stowpane;
+    ASSERT_TRUE(stowpane.Start(line));
+    ASSERT_NE(nullptr, stowpane.WaitForMainWindow());
+    ASSERT_TRUE(stowpane.Exit());
+    EXPECT_EQ(0u, stowpane.Process().ExitCode().value_or(99));
+  }
+}

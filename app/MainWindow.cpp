@@ -40,8 +40,10 @@ void TMainWindow::FindTaskbar() {
 
 void TMainWindow::OnInitialize() {
   FindTaskbar();
-  UpdateApplicationIcon(TIconAction::Add);
+  // Every tray icon names the main window as its owner: the handle is known
+  // before the first icon is added.
   AppState().mainWindow = Handle();
+  UpdateApplicationIcon(TIconAction::Add);
   EnableWindow(Handle(), FALSE);
   if (!HasSwitch("/restore")) {
     StartupWatch = false;

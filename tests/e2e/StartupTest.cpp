@@ -114,7 +114,9 @@ TEST_F(StartupTest, TimerPeriodIsStoredWithinItsRange) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.stored);
     DeleteHkcuValue(kApplicationKey, "PeriodicTimer");
-    if (c.present) ASSERT_TRUE(WriteHkcuDword(kApplicationKey, "PeriodicTimer", c.stored));
+    if (c.present) {
+      ASSERT_TRUE(WriteHkcuDword(kApplicationKey, "PeriodicTimer", c.stored));
+    }
     StowpaneProcess stowpane;
     ASSERT_TRUE(stowpane.Start());
     ASSERT_NE(nullptr, stowpane.WaitForMainWindow());

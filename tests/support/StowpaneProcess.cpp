@@ -10,7 +10,7 @@ bool StowpaneProcess::Start(const std::string& arguments, const std::string& pro
   std::string commandLine = QuoteArgument(path);
   if (!arguments.empty()) commandLine += " " + arguments;
   mainWindow_ = nullptr;
-  return process_.StartSilent(commandLine);
+  return process_.Start(commandLine);
 }
 
 HWND StowpaneProcess::WaitForMainWindow(DWORD timeoutMs) {

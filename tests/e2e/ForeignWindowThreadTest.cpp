@@ -57,6 +57,22 @@ TEST(HarnessForeignWindow, IconsAreReadableInProcess) {
   }
 }
 
+TEST(HarnessForeignWindow, IconsCanChangeWhileTheWindowLives) {
+  ForeignWindowOptions options;
+  options.windowIcons = kSmallIcon;
+  ForeignWindowThread foreign(options);
+  HWND window = foreign.Window();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(ColourOf(GetIconBounded(window, ICON_SMALL)), 0xFF0000);
+  ASSERT_TRUE(foreign.SetIcons(kBothIcons, 0x00FF00));
+  EXPECT_EQ(ColourOf(GetIconBounded(window, ICON_SMALL)), 0x00FF00);
+  EXPECT_EQ(ColourOf(GetIconBounded(window, ICON_BIG)), 0x00FF00);
+  EXPECT_EQ(GetIconBounded(window, ICON_BIG), foreign.BigIcon());
+  ASSERT_TRUE(foreign.SetIcons(kBigIcon, 0x0000FF));
+  EXPECT_EQ(ColourOf(GetIconBounded(window, ICON_SMALL)), 0x00FF00);
+  EXPECT_EQ(ColourOf(GetIconBounded(window, ICON_BIG)), 0x0000FF);
+}
+
 std::string MenuText(HMENU menu, UINT position) {
   char text[256] = "";
   const int length = GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);

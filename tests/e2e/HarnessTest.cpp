@@ -272,6 +272,18 @@ TEST(HarnessProbe, FindsWindowsAndReportsTheirState) {
 
   ProbeLines("find /class:HarnessProbeWindow /text:other", &exitCode);
   EXPECT_EQ(exitCode, 1u);
+
+  const std::vector<LogLine> waited = ProbeLines("wait /class:HarnessProbeWindow /timeout:2000", &exitCode);
+  EXPECT_EQ(exitCode, 0u);
+  ASSERT_EQ(waited.size(), 1u);
+  EXPECT_EQ(waited[0].word, "WINDOW");
+  Probe("show /class:HarnessProbeWindow " + std::to_string(SW_RESTORE), &exitCode);
+  EXPECT_EQ(exitCode, 0u);
+  EXPECT_TRUE(WaitForWindowState(program.Window(), {true, true, false, true}, 2000));
+  const std::vector<LogLine> timedOut = ProbeLines("wait /class:HarnessNoSuchWindow /timeout:100", &exitCode);
+  EXPECT_EQ(exitCode, 1u);
+  ASSERT_EQ(timedOut.size(), 1u);
+  EXPECT_EQ(timedOut[0].word, "TIMEOUT");
 }
 
 TEST(HarnessProbe, PostsCommandsAndWaitsForWindowsToGo) {

@@ -39,6 +39,22 @@ BOOL Notify(DWORD operation, HWND owner, UINT id, UINT flags, const std::string&
   return Shell_NotifyIconA(operation, &data);
 }
 
+// The stand-in's own table and the replay of its log agree.
+void ExpectTableMatchesLog(const FakeTaskbar& tray) {
+  const std::optional<std::vector<TrayRecord>> dumped = tray.DumpedIcons();
+  ASSERT_TRUE(dumped);
+  const std::vector<TrayRecord> replayed = tray.Icons();
+  ASSERT_EQ(dumped->size(), replayed.size());
+  for (size_t i = 0; i < replayed.size(); ++i) {
+    EXPECT_EQ((*dumped)[i].window, replayed[i].window);
+    EXPECT_EQ((*dumped)[i].id, replayed[i].id);
+    EXPECT_EQ((*dumped)[i].flags, replayed[i].flags);
+    EXPECT_EQ((*dumped)[i].callbackMessage, replayed[i].callbackMessage);
+    EXPECT_EQ((*dumped)[i].tip, replayed[i].tip);
+    EXPECT_EQ((*dumped)[i].rgb, replayed[i].rgb);
+  }
+}
+
 TEST(HarnessTray, StandInOwnsTheTaskbarWindow) {
   FakeTaskbar tray;
   ASSERT_TRUE(tray.Start());
@@ -99,6 +115,7 @@ TEST(HarnessTray, LogsEveryCallExactlyAndAnswersAsAShell) {
       EXPECT_EQ(record->rgb, static_cast<long>(step.rgb));
     }
     EXPECT_EQ(tray.Icons().size(), step.iconsAfter);
+    ExpectTableMatchesLog(tray);
     if (step.operation == NIM_MODIFY && step.answer) {
       // The table keeps what a change did not name.
       const std::optional<TrayRecord> now = tray.FindIcon(owner.Get(), 4000);
@@ -139,6 +156,7 @@ TEST(HarnessTray, IconsOfDestroyedWindowsAreDropped) {
   EXPECT_TRUE(tray.WaitForRecord(
       [&](const TrayRecord& r) { return r.operation == "GONE" && r.window == ownerNumber; }, kWaitMs));
   EXPECT_TRUE(WaitUntil([&] { return tray.Icons().empty(); }, kWaitMs));
+  ExpectTableMatchesLog(tray);
 }
 
 TEST(HarnessTray, DeathAndSuccessorAreSeenByARunningProgram) {
@@ -178,6 +196,25 @@ TEST(HarnessTray, NoTaskbarMeansCallsFail) {
   ASSERT_EQ(FindWindowA("Shell_TrayWnd", ""), nullptr);
   UniqueWindow owner = MakeOwnerWindow();
   EXPECT_FALSE(Notify(NIM_ADD, owner.Get(), 4000, NIF_MESSAGE, "", nullptr));
+}
+
+TEST(HarnessTray, ProbeReportsTheTaskbar) {
+  const std::string probe = QuoteArgument(ProgramPath("probe.exe")) + " taskbar";
+  ProgramRun none = RunProgram(probe, kWaitMs);
+  EXPECT_EQ(none.exitCode, 1u);
+  ASSERT_EQ(ParseLogText(none.output).size(), 1u);
+  EXPECT_EQ(ParseLogText(none.output)[0].word, "NONE");
+
+  FakeTaskbar tray;
+  ASSERT_TRUE(tray.Start());
+  ProgramRun found = RunProgram(probe, kWaitMs);
+  EXPECT_EQ(found.exitCode, 0u);
+  const std::vector<LogLine> lines = ParseLogText(found.output);
+  ASSERT_EQ(lines.size(), 1u);
+  unsigned long handle = 0, pid = 0;
+  EXPECT_TRUE(lines[0].Number("hwnd", &handle) && lines[0].Number("pid", &pid));
+  EXPECT_EQ(handle, Number(tray.Window()));
+  EXPECT_EQ(pid, tray.ProcessId());
 }
 
 TEST(HarnessTray, RebarChildOnlyWhenAskedFor) {

@@ -9,8 +9,8 @@
 // byte (tab, CR LF, "&", 0x5C trail bytes) arrives exactly and no length limit
 // but the command line's applies. The log gets one line per event, written
 // at once: READY hwnd=0x.. pid=N, COMMAND id=N, SYSCOMMAND cmd=0x...., HANG ms=N,
-// AWAKE, SHOWWINDOW show=N, SIZE type=N, ICONS set=N rgb=RRGGBB, DIALOG hwnd=0x..,
-// CLOSE, DESTROY. The private messages it obeys are in TestProgramProtocol.h.
+// AWAKE, SHOWWINDOW show=N, SIZE type=N, DIALOG hwnd=0x.., CLOSE, DESTROY.
+// Posted kHangMessage (TestProgramProtocol.h) makes its thread sleep.
 #include <windows.h>
 
 #include <cstdarg>
@@ -109,6 +109,7 @@ bool ParseArguments(int argc, char** argv, Options* options) {
   return true;
 }
 
+// Under Wine no other process can read these; they are for screenshots.
 void SetSolidIcons(HWND window, unsigned which, unsigned rgb) {
   if (which & kSmallIcon) {
     UniqueIcon icon(CreateSolidIcon(GetSystemMetrics(SM_CXSMICON), rgb));
@@ -131,8 +132,6 @@ HWND ShowOwnedDialog(HWND owner, const std::string& title) {
   Log("DIALOG hwnd=0x%08lx", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(dialog)));
   return dialog;
 }
-
-std::string g_dialogTitle;
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -161,14 +160,6 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       Sleep(static_cast<DWORD>(wParam));
       Log("AWAKE");
       return 0;
-    case kSetIconsMessage:
-      SetSolidIcons(window, static_cast<unsigned>(wParam), static_cast<unsigned>(lParam));
-      Log("ICONS set=%u rgb=%06lx", static_cast<unsigned>(wParam),
-          static_cast<unsigned long>(lParam) & 0xFFFFFFul);
-      return 0;
-    case kShowDialogMessage:
-      ShowOwnedDialog(window, g_dialogTitle);
-      return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -184,7 +175,6 @@ int main(int argc, char** argv) {
                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!g_log) return 3;
   }
-  g_dialogTitle = options.dialogTitle;
 
   HINSTANCE instance = GetModuleHandleA(nullptr);
   UniqueIcon classSmall, classBig;

@@ -79,6 +79,33 @@ std::optional<TrayRecord> FakeTaskbar::FindIcon(HWND owner, UINT id) const {
   return std::nullopt;
 }
 
+std::optional<std::vector<TrayRecord>> FakeTaskbar::DumpedIcons(DWORD timeoutMs) const {
+  const size_t from = LogLines().size();
+  if (!window_ || !PostMessageA(window_, faketaskbar::kDumpMessage, 0, 0)) return std::nullopt;
+  std::optional<std::vector<TrayRecord>> dumped;
+  WaitUntil(
+      [&] {
+        const std::vector<LogLine> lines = LogLines();
+        for (size_t i = from; i < lines.size(); ++i) {
+          unsigned long count = 0;
+          if (lines[i].word != "ICONS" || !lines[i].Number("count", &count)) continue;
+          // The ICON lines follow; the last ones may not be written yet.
+          const std::vector<LogLine> rest(lines.begin() + i + 1, lines.end());
+          std::vector<TrayRecord> icons;
+          for (const TrayRecord& record : TrayRecordsOf(rest)) {
+            if (record.operation != "ICON" || icons.size() == count) break;
+            icons.push_back(record);
+          }
+          if (icons.size() != count) return false;
+          dumped = icons;
+          return true;
+        }
+        return false;
+      },
+      timeoutMs);
+  return dumped;
+}
+
 std::optional<TrayRecord> FakeTaskbar::WaitForRecord(const std::function<bool(const TrayRecord&)>& match,
                                                      DWORD timeoutMs, size_t from) const {
   std::optional<TrayRecord> found;

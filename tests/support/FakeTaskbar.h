@@ -43,6 +43,9 @@ class FakeTaskbar {
   // The icons that exist now.
   std::vector<TrayRecord> Icons() const;
   std::optional<TrayRecord> FindIcon(HWND owner, UINT id) const;
+  // The stand-in's own table, which it writes to its log when asked: a check
+  // on Icons(), which replays the calls. Nothing when it did not answer.
+  std::optional<std::vector<TrayRecord>> DumpedIcons(DWORD timeoutMs = 2000) const;
   // The first record from index `from` on that `match` accepts, waiting up to `timeoutMs`.
   std::optional<TrayRecord> WaitForRecord(const std::function<bool(const TrayRecord&)>& match,
                                           DWORD timeoutMs, size_t from = 0) const;

@@ -55,14 +55,8 @@ void ForeignWindowThread::Run(const ForeignWindowOptions& options) {
     SetEvent(ready_.Get());
     return;
   }
-  if (options.windowIcons & testwindow::kSmallIcon) {
-    smallIcon_.Reset(CreateSolidIcon(GetSystemMetrics(SM_CXSMICON), options.smallColour));
-    SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
-  }
-  if (options.windowIcons & testwindow::kBigIcon) {
-    bigIcon_.Reset(CreateSolidIcon(GetSystemMetrics(SM_CXICON), options.bigColour));
-    SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.Get()));
-  }
+  if (options.windowIcons & testwindow::kSmallIcon) ReplaceIcon(window, ICON_SMALL, options.smallColour);
+  if (options.windowIcons & testwindow::kBigIcon) ReplaceIcon(window, ICON_BIG, options.bigColour);
   if (options.visible) ShowWindow(window, options.minimized ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
   window_ = window;
   SetEvent(ready_.Get());
@@ -100,6 +94,10 @@ LRESULT ForeignWindowThread::OnMessage(HWND window, UINT message, WPARAM wParam,
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
+    case testwindow::kSetIconsMessage:
+      if (wParam & testwindow::kSmallIcon) ReplaceIcon(window, ICON_SMALL, static_cast<unsigned>(lParam));
+      if (wParam & testwindow::kBigIcon) ReplaceIcon(window, ICON_BIG, static_cast<unsigned>(lParam));
+      return TRUE;
     case testwindow::kHangMessage:
       SetEvent(hanging_.Get());
       // Not pumping is the hang; the wake event lets the destructor end it early.
@@ -107,6 +105,20 @@ LRESULT ForeignWindowThread::OnMessage(HWND window, UINT message, WPARAM wParam,
       return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void ForeignWindowThread::ReplaceIcon(HWND window, WPARAM kind, unsigned rgb) {
+  const bool small = kind == ICON_SMALL;
+  UniqueIcon icon(CreateSolidIcon(GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON), rgb));
+  SendMessageA(window, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon.Get()));
+  (small ? smallIcon_ : bigIcon_) = std::move(icon);  // the window does not own what it is given
+}
+
+bool ForeignWindowThread::SetIcons(unsigned which, unsigned rgb) {
+  DWORD_PTR done = 0;
+  return window_ &&
+         SendMessageTimeoutA(window_, testwindow::kSetIconsMessage, which, rgb, SMTO_BLOCK, kStartTimeoutMs, &done) &&
+         done == TRUE;
 }
 
 bool ForeignWindowThread::Hang(DWORD ms) {

@@ -46,6 +46,9 @@ class ForeignWindowThread {
 
   // The thread stops pumping messages for `ms`; returns once it has stopped.
   bool Hang(DWORD ms);
+  // New solid icons of colour `rgb` (0xRRGGBB) for the IconSet bits `which`,
+  // as a program does when its state changes; returns once they are set.
+  bool SetIcons(unsigned which, unsigned rgb);
   // WM_COMMAND ids that reached the window, in order.
   std::vector<unsigned> Commands() const;
   // WM_SYSCOMMAND values (low four bits cleared) that reached the window, in order.
@@ -55,6 +58,8 @@ class ForeignWindowThread {
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // On the window's thread: gives the window a new icon and frees the old one.
+  void ReplaceIcon(HWND window, WPARAM kind, unsigned rgb);
   void Run(const ForeignWindowOptions& options);
 
   HWND window_ = nullptr;

@@ -9,10 +9,9 @@ namespace testwindow {
 constexpr const char* kDefaultClass = "StowpaneTestWindow";
 // Posted: the window's thread stops pumping messages for wParam milliseconds.
 constexpr unsigned kHangMessage = 0x8000 + 0x300;
-// Posted: new solid icons; wParam = IconSet bits (1 small, 2 big), lParam = RGB colour.
+// Sent to a ForeignWindowThread window: new solid icons with WM_SETICON;
+// wParam = IconSet bits (1 small, 2 big), lParam = colour 0xRRGGBB.
 constexpr unsigned kSetIconsMessage = 0x8000 + 0x301;
-// Posted: opens one more owned dialog.
-constexpr unsigned kShowDialogMessage = 0x8000 + 0x302;
 
 enum IconSet : unsigned { kNoIcons = 0, kSmallIcon = 1, kBigIcon = 2, kBothIcons = 3 };
 

@@ -106,12 +106,6 @@ bool TestWindowProcess::Hang(DWORD ms, DWORD timeoutMs) {
          WaitForEvent("HANG", timeoutMs, from);
 }
 
-bool TestWindowProcess::SetIcons(unsigned which, unsigned rgb, DWORD timeoutMs) {
-  const size_t from = Events().size();
-  return window_ && PostMessageA(window_, testwindow::kSetIconsMessage, which, rgb) &&
-         WaitForEvent("ICONS", timeoutMs, from);
-}
-
 bool TestWindowProcess::WaitForCommand(unsigned id, DWORD timeoutMs) const {
   return WaitUntil(
       [&] {

@@ -47,8 +47,6 @@ class TestWindowProcess {
 
   // The window's thread stops answering for `ms`; returns once it has stopped.
   bool Hang(DWORD ms, DWORD timeoutMs = 2000);
-  // New solid icons (IconSet bits, 0xRRGGBB); returns once they are set.
-  bool SetIcons(unsigned which, unsigned rgb, DWORD timeoutMs = 2000);
   // True once a WM_COMMAND with this id has reached the window.
   bool WaitForCommand(unsigned id, DWORD timeoutMs) const;
   // True once the line `word` (from index `from` on) is in the log.

@@ -69,5 +69,7 @@ if(E2E_TEST_SOURCES)
   target_compile_definitions(e2e_tests PRIVATE STOWPANE_BIN_DIR="${CMAKE_BINARY_DIR}")
   add_test(NAME e2e_tests COMMAND ${WINE_RUN} $<TARGET_FILE:e2e_tests>
     --gtest_output=xml:${WIN_RESULTS_DIR}/e2e_tests.xml)
-  set_tests_properties(e2e_tests PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE)
+  # The end-to-end suite ends Wine's taskbar for the rest of the session (a
+  # stand-in takes its place), so it runs after the unit tests.
+  set_tests_properties(e2e_tests PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE DEPENDS unit_tests)
 endif()

@@ -2,6 +2,7 @@
 
 #include "StowpaneProcess.h"
 
+#include "CommandLineQuoting.h"
 #include "HarnessPaths.h"
 #include "WindowQueries.h"
 

@@ -56,8 +56,13 @@ set_tests_properties(unit_tests PROPERTIES TIMEOUT 600)
 set(TEST_PROGRAMS "")
 foreach(src IN LISTS TEST_PROGRAM_SOURCES)
   get_filename_component(name ${src} NAME_WE)
-  # The program's resources come along, so that its icons and menus load as in Stowpane.exe.
-  add_executable(${name} ${src} $<TARGET_OBJECTS:stowpane_resources>)
+  # The program's resources come along, so that its icons and menus load as in
+  # Stowpane.exe; iconless.exe stands for a program that has none.
+  if(name STREQUAL "iconless")
+    add_executable(${name} ${src})
+  else()
+    add_executable(${name} ${src} $<TARGET_OBJECTS:stowpane_resources>)
+  endif()
   target_link_libraries(${name} PRIVATE stowpane_core)
   list(APPEND TEST_PROGRAMS ${name})
 endforeach()

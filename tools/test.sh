@@ -27,7 +27,7 @@ run_ctest host -j2
 run_ctest fuzz -j2
 if [ -x "$STOWPANE_BUILD/host/match_bench" ]; then
   echo "== benchmark (figures only)"
-  "$STOWPANE_BUILD/host/match_bench" --benchmark_min_time=0.2 || status=1
+  "$STOWPANE_BUILD/host/match_bench" --benchmark_min_time=0.2 --benchmark_color=false || status=1
 fi
 
 session_start || { echo "the Wine session did not start"; exit 1; }

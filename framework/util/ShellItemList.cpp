@@ -4,11 +4,9 @@
 
 #include "framework/util/ComPtr.h"
 
-void TShellItemList::Reset() {
-  if (list_ == nullptr) return;
+void TShellItemListTraits::Free(LPITEMIDLIST list) {
   TComPtr<IMalloc> allocator;
   // Without the allocator the list cannot be freed safely; leaking it is the
   // lesser harm.
-  if (SUCCEEDED(SHGetMalloc(allocator.Receive()))) allocator->Free(list_);
-  list_ = nullptr;
+  if (SUCCEEDED(SHGetMalloc(allocator.Receive()))) allocator->Free(list);
 }

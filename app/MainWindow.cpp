@@ -3,10 +3,10 @@
 #include "app/MainWindow.h"
 
 #include "app/AppSettings.h"
-#include "app/TrayIcons.h"
 #include "app/AppState.h"
 #include "app/Commands.h"
 #include "app/PeriodicTimer.h"
+#include "app/TrayIcons.h"
 #include "framework/window/Application.h"
 #include "framework/window/DisplayText.h"
 #include "resources/ResourceIds.h"
@@ -17,20 +17,12 @@ TMainWindow::TMainWindow() : TShape(nullptr, kApplicationName) {
   SetShow(false);
   trayMenuResource_.Reset(LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(IDM_TRAY_MENU)));
   trayMenu_ = GetSubMenu(trayMenuResource_.Get(), 0);
-  emergencyMenu_ = LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(IDM_EMERGENCY_MENU));
-  SetMenu(emergencyMenu_);
+  emergencyMenu_.Reset(LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(IDM_EMERGENCY_MENU)));
+  SetMenu(emergencyMenu_.Get());
   SetStatusBar(kStatusBarId);
   if (trayMenu_ != nullptr) SetMenuDefaultItem(trayMenu_, kCommandAutoIconSettings, FALSE);
   SessionEnding = false;
   closeEnabled_ = false;
-}
-
-TMainWindow::~TMainWindow() {
-  // The menu bar goes with the window; only a window that was never made
-  // leaves it to us.
-  if (emergencyMenu_ != nullptr && IsMenu(emergencyMenu_) && Handle() == nullptr) {
-    DestroyMenu(emergencyMenu_);
-  }
 }
 
 void TMainWindow::FindTaskbar() {
@@ -45,15 +37,13 @@ void TMainWindow::OnInitialize() {
   AppState().mainWindow = Handle();
   UpdateApplicationIcon(TIconAction::Add);
   EnableWindow(Handle(), FALSE);
-  if (!HasSwitch("/restore")) {
-    StartupWatch = false;
-  } else {
+  if (HasSwitch("/restore")) {
     // Started with the system: the windows of the last session are gone, and
     // so is any claim on them.
     DeleteAllTrayIconValues();
-    StartupWatch = false;
-    StartupWatchDeadline = GetTickCount();
   }
+  // Without auto-iconize rules there is no start-up watch to arm.
+  StartupWatch = false;
   SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(kCommandAutoIconDialogClosed, 1), 0);
   StartTimer();
 }
@@ -152,7 +142,7 @@ void TMainWindow::Exit() { EndShape(-1); }
 void TMainWindow::ApplyCloseEnabled() {
   if (taskbarPresent_ == closeEnabled_) return;
   const UINT state = taskbarPresent_ ? MF_ENABLED : (MF_DISABLED | MF_GRAYED);
-  EnableMenuItem(emergencyMenu_, kCommandCloseEmergency, MF_BYCOMMAND | state);
+  EnableMenuItem(emergencyMenu_.Get(), kCommandCloseEmergency, MF_BYCOMMAND | state);
   closeEnabled_ = taskbarPresent_;
   if (Handle() != nullptr) EnableMenuItem(GetSystemMenu(Handle(), FALSE), SC_CLOSE, MF_BYCOMMAND | state);
 }

@@ -15,7 +15,6 @@
 class TMainWindow : public TShape {
  public:
   TMainWindow();
-  ~TMainWindow() override;
 
   void OnInitialize() override;
   void OnClosing() override;
@@ -24,7 +23,7 @@ class TMainWindow : public TShape {
   LRESULT OnCommand(int id, HWND control, int code) override;
 
   HMENU TrayMenu() const { return trayMenu_; }
-  HMENU EmergencyMenu() const { return emergencyMenu_; }
+  HMENU EmergencyMenu() const { return emergencyMenu_.Get(); }
   bool TaskbarPresent() const { return taskbarPresent_; }
   uint32_t TimerPeriod() const { return timerPeriod_; }
 
@@ -42,10 +41,11 @@ class TMainWindow : public TShape {
   void OnStoredIconCallback(TStoredWindow& record, UINT mouseMessage);
   size_t StoredCount() const { return StoredWindows.Count(); }
 
-  // Declared in this order so that the menus outlive what refers to them.
+  // Declared first so that the menus outlive what refers to them. The menu
+  // bar is detached when the window goes, so it is freed here, once.
   TMenuHandle trayMenuResource_;
-  HMENU emergencyMenu_ = nullptr;  // the window's menu bar: destroyed with the window
-  HMENU trayMenu_ = nullptr;       // submenu 0 of trayMenuResource_
+  TMenuHandle emergencyMenu_;
+  HMENU trayMenu_ = nullptr;  // submenu 0 of trayMenuResource_
   bool SessionEnding = false;
   THandleList ReleasedWindows;
   THandleList CandidateWindows;

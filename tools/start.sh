@@ -7,5 +7,5 @@ here=$(dirname "${BASH_SOURCE[0]}")
 "$here/build.sh" win32 || exit 1
 source "$here/wine-session.sh"
 session_start || exit 1
-echo "Stowpane is running on display $DISPLAY (end it from its tray menu, or Ctrl+C)."
+echo "Stowpane is running on display $DISPLAY (Ctrl+C ends it and the Wine session)."
 wine "$STOWPANE_BUILD/win32/Stowpane.exe" "$@" </dev/null

@@ -48,6 +48,8 @@ session_start() {
   session_make_prefix
   wine wineboot </dev/null >/dev/null 2>&1 || true
   trap session_stop EXIT
+  # A signal ends the script through exit, so the session is stopped too.
+  trap 'exit 130' INT TERM
 }
 
 session_stop() {

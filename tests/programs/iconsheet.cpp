@@ -10,6 +10,7 @@
 // seconds (default 20), so a script can take a screenshot and walk away.
 #include <windows.h>
 
+#include "framework/util/IconHandle.h"
 #include "framework/util/OwnedFont.h"
 
 #include <cstdio>
@@ -21,26 +22,10 @@
 
 namespace {
 
-class OwnedIcon {
- public:
-  explicit OwnedIcon(HICON icon) : icon_(icon) {}
-  ~OwnedIcon() {
-    if (icon_) DestroyIcon(icon_);
-  }
-  OwnedIcon(OwnedIcon&& other) noexcept : icon_(std::exchange(other.icon_, nullptr)) {}
-  OwnedIcon& operator=(OwnedIcon&&) = delete;
-  OwnedIcon(const OwnedIcon&) = delete;
-  OwnedIcon& operator=(const OwnedIcon&) = delete;
-  HICON get() const { return icon_; }
-
- private:
-  HICON icon_;
-};
-
 struct SheetEntry {
   std::string name;
-  OwnedIcon small;
-  OwnedIcon large;
+  TIconHandle small;
+  TIconHandle large;
 };
 
 std::vector<SheetEntry> g_entries;
@@ -86,13 +71,13 @@ void PaintSheet(HDC dc) {
     const int y = kMargin + static_cast<int>(i) % rows * kRowHeight;
     const int mid = y + (kRowHeight - 16) / 2 - 3;
     FillBox(dc, x, y, 20, kRowHeight - 6, COLOR_WINDOW);
-    DrawIconEx(dc, x + 2, mid, e.small.get(), 16, 16, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc, x + 2, mid, e.small.Get(), 16, 16, 0, nullptr, DI_NORMAL);
     FillBox(dc, x + 22, y, 20, kRowHeight - 6, COLOR_HIGHLIGHT);
-    DrawIconEx(dc, x + 24, mid, e.small.get(), 16, 16, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc, x + 24, mid, e.small.Get(), 16, 16, 0, nullptr, DI_NORMAL);
     DrawStateA(dc, GetSysColorBrush(COLOR_BTNSHADOW), nullptr,
-               reinterpret_cast<LPARAM>(e.small.get()), 0, x + 46, mid, 16, 16,
+               reinterpret_cast<LPARAM>(e.small.Get()), 0, x + 46, mid, 16, 16,
                DST_ICON | DSS_DISABLED);
-    DrawIconEx(dc, x + 68, y, e.large.get(), 32, 32, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc, x + 68, y, e.large.Get(), 32, 32, 0, nullptr, DI_NORMAL);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     TextOutA(dc, x + 106, mid + 1, e.name.c_str(), static_cast<int>(e.name.size()));
   }
@@ -136,8 +121,8 @@ int main(int argc, char** argv) {
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (!ParseIconLine(line, folder, &name, &path)) continue;
-    SheetEntry entry{name, OwnedIcon(LoadIconFile(path, 16)), OwnedIcon(LoadIconFile(path, 32))};
-    if (!entry.small.get() || !entry.large.get()) {
+    SheetEntry entry{name, TIconHandle(LoadIconFile(path, 16)), TIconHandle(LoadIconFile(path, 32))};
+    if (!entry.small.Get() || !entry.large.Get()) {
       std::fprintf(stderr, "iconsheet: cannot load %s\n", path.c_str());
       return 1;
     }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/util/GdiHandles.h"
+#include "framework/util/IconHandle.h"
+
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -34,60 +37,14 @@ const std::vector<const char*> kIconNames = {
 
 const std::vector<int> kSizes = {16, 32};
 
-class OwnedIcon {
- public:
-  explicit OwnedIcon(HICON icon) : icon_(icon) {}
-  ~OwnedIcon() {
-    if (icon_) DestroyIcon(icon_);
-  }
-  OwnedIcon(OwnedIcon&& other) noexcept : icon_(std::exchange(other.icon_, nullptr)) {}
-  OwnedIcon& operator=(OwnedIcon&&) = delete;
-  OwnedIcon(const OwnedIcon&) = delete;
-  OwnedIcon& operator=(const OwnedIcon&) = delete;
-  HICON get() const { return icon_; }
-
- private:
-  HICON icon_;
-};
-
-class OwnedBitmap {
- public:
-  explicit OwnedBitmap(HBITMAP bitmap) : bitmap_(bitmap) {}
-  ~OwnedBitmap() {
-    if (bitmap_) DeleteObject(bitmap_);
-  }
-  OwnedBitmap(OwnedBitmap&& other) noexcept : bitmap_(std::exchange(other.bitmap_, nullptr)) {}
-  OwnedBitmap& operator=(OwnedBitmap&&) = delete;
-  OwnedBitmap(const OwnedBitmap&) = delete;
-  OwnedBitmap& operator=(const OwnedBitmap&) = delete;
-  HBITMAP get() const { return bitmap_; }
-
- private:
-  HBITMAP bitmap_;
-};
-
-class MemoryDC {
- public:
-  MemoryDC() : dc_(CreateCompatibleDC(nullptr)) {}
-  ~MemoryDC() {
-    if (dc_) DeleteDC(dc_);
-  }
-  MemoryDC(const MemoryDC&) = delete;
-  MemoryDC& operator=(const MemoryDC&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
-
-OwnedIcon LoadOwnIcon(const char* name, int size) {
-  return OwnedIcon(static_cast<HICON>(
+TIconHandle LoadOwnIcon(const char* name, int size) {
+  return TIconHandle(static_cast<HICON>(
       LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_ICON, size, size, 0)));
 }
 
 // Counts the transparent (set) bits of a size x size AND mask.
 int TransparentMaskPixels(HBITMAP mask, int size) {
-  MemoryDC dc;
+  TMemoryDc dc(CreateCompatibleDC(nullptr));
   struct {
     BITMAPINFOHEADER header;
     RGBQUAD colours[2];
@@ -100,7 +57,7 @@ int TransparentMaskPixels(HBITMAP mask, int size) {
   info.header.biCompression = BI_RGB;
   const int stride = (size + 31) / 32 * 4;
   std::vector<unsigned char> bits(static_cast<size_t>(stride) * size);
-  if (GetDIBits(dc.get(), mask, 0, size, bits.data(), reinterpret_cast<BITMAPINFO*>(&info),
+  if (GetDIBits(dc.Get(), mask, 0, size, bits.data(), reinterpret_cast<BITMAPINFO*>(&info),
                 DIB_RGB_COLORS) != size) {
     return -1;
   }
@@ -179,23 +136,23 @@ TEST(IconResources, EveryIconLoadsAtBothSizesWithAMask) {
   for (const char* name : kIconNames) {
     for (int size : kSizes) {
       SCOPED_TRACE(std::string(name) + " at " + std::to_string(size));
-      OwnedIcon icon = LoadOwnIcon(name, size);
-      ASSERT_NE(nullptr, icon.get()) << "error " << GetLastError();
+      TIconHandle icon = LoadOwnIcon(name, size);
+      ASSERT_NE(nullptr, icon.Get()) << "error " << GetLastError();
 
       ICONINFO info{};
-      ASSERT_TRUE(GetIconInfo(icon.get(), &info));
-      OwnedBitmap mask(info.hbmMask), colour(info.hbmColor);
+      ASSERT_TRUE(GetIconInfo(icon.Get(), &info));
+      TBitmapHandle mask(info.hbmMask), colour(info.hbmColor);
       EXPECT_TRUE(info.fIcon);
-      ASSERT_NE(nullptr, mask.get());
-      ASSERT_NE(nullptr, colour.get()) << "a colour icon, not a monochrome one";
+      ASSERT_NE(nullptr, mask.Get());
+      ASSERT_NE(nullptr, colour.Get()) << "a colour icon, not a monochrome one";
 
       BITMAP bitmap{};
-      ASSERT_TRUE(GetObjectA(colour.get(), sizeof bitmap, &bitmap));
+      ASSERT_TRUE(GetObjectA(colour.Get(), sizeof bitmap, &bitmap));
       EXPECT_EQ(size, bitmap.bmWidth);
       EXPECT_EQ(size, bitmap.bmHeight);
 
       // Transparent somewhere, and yet a picture: neither all set nor all clear.
-      const int transparent = TransparentMaskPixels(mask.get(), size);
+      const int transparent = TransparentMaskPixels(mask.Get(), size);
       EXPECT_GT(transparent, 0);
       EXPECT_LT(transparent, size * size / 2 + size * size / 3)
           << "the picture covers too little of the icon";
@@ -204,8 +161,8 @@ TEST(IconResources, EveryIconLoadsAtBothSizesWithAMask) {
 }
 
 TEST(IconResources, UnknownNameDoesNotLoad) {
-  OwnedIcon icon = LoadOwnIcon("NO_SUCH_ICON", 16);
-  EXPECT_EQ(nullptr, icon.get());
+  TIconHandle icon = LoadOwnIcon("NO_SUCH_ICON", 16);
+  EXPECT_EQ(nullptr, icon.Get());
 }
 
 TEST(IconResources, EverySizeIsStoredNativelyIn32BitsWithAlpha) {

@@ -21,11 +21,7 @@ int AppMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   {
     TMainWindow mainWindow;
     mainWindow.Run();
-    TAppState& state = AppState();
-    if (state.menuCopy != nullptr) {
-      DestroyMenu(state.menuCopy);
-      state.menuCopy = nullptr;
-    }
+    AppState().menuCopy.Reset();
     CloseAllModeless();
   }
   return 0;

@@ -3,9 +3,9 @@
 #include "app/AppSettings.h"
 
 #include "app/AppState.h"
-#include "framework/util/RegEnum.h"
-#include "framework/util/RegGlobalKeys.h"
-#include "framework/util/TRegValue.h"
+#include "framework/registry/RegEnum.h"
+#include "framework/registry/RegGlobalKeys.h"
+#include "framework/registry/TRegValue.h"
 
 bool ReadApplicationDword(const char* name, uint32_t& value) {
   TRegKeyList keys(ApplicationKeys());

@@ -2,8 +2,9 @@
 // Process-wide values of the application, on the user-interface thread only.
 #include <windows.h>
 
-#include "framework/util/RegGlobalKeys.h"
-#include "framework/util/TString.h"
+#include "framework/base/Owners.h"
+#include "framework/registry/RegGlobalKeys.h"
+#include "framework/text/TString.h"
 
 constexpr const char kApplicationName[] = "Stowpane";
 constexpr const char kTrayIconKeyPath[] = "Software\\Quillon\\Stowpane\\3.x\\TrayIcon";
@@ -15,7 +16,7 @@ struct TAppState {
   HWND mainWindow = nullptr;
   HWND menuTarget = nullptr;
   bool menuTargetIsSystemMenu = false;
-  HMENU menuCopy = nullptr;
+  TMenuHandle menuCopy;  // the copy of a stored window's menu bar being shown
   bool inMenuLoop = false;
 };
 

@@ -5,8 +5,8 @@
 #include "app/AppSettings.h"
 #include "app/AppState.h"
 #include "app/Commands.h"
-#include "app/PeriodicTimer.h"
 #include "app/TrayIcons.h"
+#include "app/pure/PeriodicTimer.h"
 #include "framework/window/Application.h"
 #include "framework/window/DisplayText.h"
 #include "resources/ResourceIds.h"
@@ -21,13 +21,13 @@ TMainWindow::TMainWindow() : TShape(nullptr, kApplicationName) {
   SetMenu(emergencyMenu_.Get());
   SetStatusBar(kStatusBarId);
   if (trayMenu_ != nullptr) SetMenuDefaultItem(trayMenu_, kCommandAutoIconSettings, FALSE);
-  SessionEnding = false;
+  sessionEnding_ = false;
   closeEnabled_ = false;
 }
 
 void TMainWindow::FindTaskbar() {
-  TaskbarWindow = FindWindowA(kTaskbarClass, "");
-  taskbarPresent_ = TaskbarWindow != nullptr && IsWindow(TaskbarWindow);
+  taskbarWindow_ = FindWindowA(kTaskbarClass, "");
+  taskbarPresent_ = taskbarWindow_ != nullptr && IsWindow(taskbarWindow_);
 }
 
 void TMainWindow::OnInitialize() {
@@ -43,7 +43,7 @@ void TMainWindow::OnInitialize() {
     DeleteAllTrayIconValues();
   }
   // Without auto-iconize rules there is no start-up watch to arm.
-  StartupWatch = false;
+  startupWatch_ = false;
   SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(kCommandAutoIconDialogClosed, 1), 0);
   StartTimer();
 }
@@ -64,7 +64,7 @@ void TMainWindow::OnClosing() {
 LRESULT TMainWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_TIMER:
-      if (wParam == kMainTimerId && !SessionEnding) Tick();
+      if (wParam == kMainTimerId && !sessionEnding_) Tick();
       return 0;
     case WM_ENTERMENULOOP:
       AppState().inMenuLoop = true;
@@ -92,7 +92,7 @@ LRESULT TMainWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       if (msg > WM_APP) {
-        TStoredWindow* record = StoredWindows.FindByCallback(msg);
+        TStoredWindow* record = storedWindows_.FindByCallback(msg);
         if (record != nullptr) OnStoredIconCallback(*record, static_cast<UINT>(lParam));
         return 0;
       }
@@ -152,7 +152,7 @@ void TMainWindow::Tick() {
   if (taskbarPresent_) {
     // The handle found earlier is tested, no new search: a taskbar replaced
     // between two ticks counts as gone once, so the icons are put back.
-    taskbarPresent_ = TaskbarWindow != nullptr && IsWindow(TaskbarWindow);
+    taskbarPresent_ = taskbarWindow_ != nullptr && IsWindow(taskbarWindow_);
     return;
   }
   FindTaskbar();
@@ -160,11 +160,11 @@ void TMainWindow::Tick() {
 }
 
 void TMainWindow::OnQueryEndSession() {
-  SessionEnding = true;
+  sessionEnding_ = true;
 }
 
 void TMainWindow::OnEndSession(bool ending) {
   if (ending) return;
-  EndSessionWindows.clear();
-  SessionEnding = false;
+  endSessionWindows_.clear();
+  sessionEnding_ = false;
 }

@@ -7,8 +7,8 @@
 #include <cstdint>
 
 #include "app/StoredWindow.h"
-#include "framework/util/TTextList.h"
-#include "framework/window/MenuHandle.h"
+#include "framework/base/Owners.h"
+#include "framework/text/TTextList.h"
 #include "framework/window/TShape.h"
 #include "framework/window/WindowUtils.h"
 
@@ -39,22 +39,22 @@ class TMainWindow : public TShape {
   void Exit();
   void OnApplicationIconCallback(UINT mouseMessage);
   void OnStoredIconCallback(TStoredWindow& record, UINT mouseMessage);
-  size_t StoredCount() const { return StoredWindows.Count(); }
+  size_t StoredCount() const { return storedWindows_.Count(); }
 
   // Declared first so that the menus outlive what refers to them. The menu
   // bar is detached when the window goes, so it is freed here, once.
   TMenuHandle trayMenuResource_;
   TMenuHandle emergencyMenu_;
   HMENU trayMenu_ = nullptr;  // submenu 0 of trayMenuResource_
-  bool SessionEnding = false;
-  THandleList ReleasedWindows;
-  THandleList CandidateWindows;
+  bool sessionEnding_ = false;
+  THandleList releasedWindows_;
+  THandleList candidateWindows_;
   TTextList candidateTitles_;
-  THandleList EndSessionWindows;
-  TStoredWindowTable StoredWindows;
-  bool StartupWatch = false;
-  uint32_t StartupWatchDeadline = 0;
-  HWND TaskbarWindow = nullptr;
+  THandleList endSessionWindows_;
+  TStoredWindowTable storedWindows_;
+  bool startupWatch_ = false;
+  uint32_t startupWatchDeadline_ = 0;
+  HWND taskbarWindow_ = nullptr;
   bool taskbarPresent_ = false;
   bool closeEnabled_ = false;
   uint32_t timerPeriod_ = 0;

@@ -2,7 +2,7 @@
 
 #include "app/StoredWindow.h"
 
-#include "app/TrayText.h"
+#include "app/pure/TrayText.h"
 
 TStoredWindow& TStoredWindowTable::Append(std::unique_ptr<TStoredWindow> record) {
   records_.push_back(std::move(record));

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/WindowIcon.h"
-#include "framework/util/TString.h"
+#include "framework/text/TString.h"
 
 constexpr int kFirstStoredIconId = 5000;
 

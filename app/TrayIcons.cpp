@@ -10,10 +10,10 @@
 
 #include "app/AppState.h"
 #include "app/StoredWindow.h"
-#include "app/TrayText.h"
-#include "framework/util/SharedResources.h"
-#include "framework/util/StockIcon.h"
-#include "framework/util/WidthConversion.h"
+#include "app/pure/TrayText.h"
+#include "framework/base/SharedResources.h"
+#include "framework/icons/StockIcon.h"
+#include "framework/text/WidthConversion.h"
 #include "framework/window/TWindow.h"
 
 namespace {

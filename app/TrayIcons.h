@@ -6,7 +6,7 @@
 
 #include <cstddef>
 
-#include "framework/util/TString.h"
+#include "framework/text/TString.h"
 
 struct TStoredWindow;
 class TIconSource;

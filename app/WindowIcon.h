@@ -4,8 +4,8 @@
 // copies made from them are ours.
 #include <windows.h>
 
-#include "framework/util/IconHandle.h"
-#include "framework/util/IconSource.h"
+#include "framework/base/Owners.h"
+#include "framework/icons/IconSource.h"
 
 // The time an icon query may take.
 constexpr UINT kIconQueryTimeoutMs = 100;

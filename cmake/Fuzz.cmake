@@ -6,6 +6,7 @@ endif()
 enable_testing()
 set(FUZZ_FLAGS -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -g -O1)
 add_library(pure_code_fuzz STATIC ${PURE_SOURCES})
+add_dependencies(pure_code_fuzz pure_check)
 target_include_directories(pure_code_fuzz PUBLIC ${INCLUDE_DIRS})
 target_compile_options(pure_code_fuzz PRIVATE -fsanitize=fuzzer-no-link,address,undefined
   -fno-sanitize-recover=all -g -O1)

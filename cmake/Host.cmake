@@ -9,6 +9,7 @@ set(SHIFT_JIS_FLAGS -finput-charset=UTF-8 -fexec-charset=CP932 -Werror=multichar
 set(SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 
 add_library(pure_code STATIC ${PURE_SOURCES})
+add_dependencies(pure_code pure_check)
 target_include_directories(pure_code PUBLIC ${INCLUDE_DIRS})
 target_compile_options(pure_code PRIVATE -Wall -Wextra ${SHIFT_JIS_FLAGS} ${SANITIZE})
 target_link_options(pure_code PUBLIC ${SANITIZE})

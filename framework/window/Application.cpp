@@ -5,8 +5,8 @@
 #include <objbase.h>
 #include <shellapi.h>
 
-#include "framework/util/RegGlobalKeys.h"
-#include "framework/util/SharedResources.h"
+#include "framework/base/SharedResources.h"
+#include "framework/registry/RegGlobalKeys.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // derived from them, set before the application's main function runs.
 #include <windows.h>
 
-#include "framework/util/CommandLine.h"
-#include "framework/util/TString.h"
+#include "framework/path/pure/CommandLine.h"
+#include "framework/text/TString.h"
 
 struct TApplicationInfo {
   HINSTANCE instance = nullptr;

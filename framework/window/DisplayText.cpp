@@ -2,12 +2,12 @@
 
 #include "framework/window/DisplayText.h"
 
-#include "framework/util/RebarTaskbar.h"
-#include "framework/util/RegGlobalKeys.h"
-#include "framework/util/RegSection.h"
-#include "framework/util/TRegValue.h"
-#include "framework/util/WidthConversion.h"
-#include "framework/window/QuotedRuns.h"
+#include "framework/registry/RegGlobalKeys.h"
+#include "framework/registry/RegSection.h"
+#include "framework/registry/TRegValue.h"
+#include "framework/system/SystemQueries.h"
+#include "framework/text/WidthConversion.h"
+#include "framework/window/pure/QuotedRuns.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // half-width; they are shown half- or full-width as chosen once per process
 // ("FontStyle" in "View", else by the look of the taskbar). Quoted runs (other
 // programs' titles, file names) are never changed.
-#include "framework/util/TString.h"
+#include "framework/text/TString.h"
 
 TString ToDisplayText(const TString& text);
 

@@ -77,10 +77,14 @@ INT_PTR CALLBACK TShape::PreDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
     object = reinterpret_cast<TShape*>(lParam);
     if (object == nullptr) return FALSE;
     object->AttachHandle(hwnd);
-    HANDLE small = LoadImageA(ProgramInstance(), "APPLICATION_ICON", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR);
-    HANDLE big = LoadImageA(ProgramInstance(), "APPLICATION_ICON", IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR);
-    PostMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-    PostMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    // The window only borrows its title-bar icons: the shape keeps them and
+    // frees them after the window is gone.
+    object->smallIcon_.Reset(static_cast<HICON>(
+        LoadImageA(ProgramInstance(), "APPLICATION_ICON", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+    object->bigIcon_.Reset(static_cast<HICON>(
+        LoadImageA(ProgramInstance(), "APPLICATION_ICON", IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
+    PostMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(object->smallIcon_.Get()));
+    PostMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(object->bigIcon_.Get()));
     SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU));
     SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(object->title_.c_str()));
     SetPropA(hwnd, kDialogProperty, object);

@@ -4,7 +4,8 @@
 // derived window overrides; its message loop is the program's main loop.
 #include <windows.h>
 
-#include "framework/util/TString.h"
+#include "framework/base/Owners.h"
+#include "framework/text/TString.h"
 #include "framework/window/Accelerators.h"
 #include "framework/window/TWindow.h"
 
@@ -107,4 +108,8 @@ class TShape : public TWindow, public TShapeSettings {
   bool sounding_ = false;
   int controlIdCounter_ = 5000;
   TAcceleratorTable accelerators_;
+  // The title-bar icons of a shape built as a dialog: its window only
+  // borrows them.
+  TIconHandle smallIcon_;
+  TIconHandle bigIcon_;
 };

@@ -2,8 +2,11 @@
 
 #include "framework/window/WindowUtils.h"
 
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
+#include "framework/text/ShiftJis.h"
 #include "framework/window/TWindow.h"
 
 namespace {
@@ -23,7 +26,9 @@ int SafeGetWindowText(HWND hwnd, TString& text) {
     text = TString(kUnknownTitle);
     return -1;
   }
-  const size_t size = 2 * static_cast<size_t>(length) + 16;
+  // The length is the other program's word: a broken or hostile window may
+  // claim a gigabyte. Longer titles are cut to what a menu or tip can show.
+  const size_t size = 2 * std::min<size_t>(length, kMaxTitleLength) + 16;
   std::vector<char> buffer(size, '\0');
   DWORD_PTR copied = 0;
   if (SendMessageTimeoutA(hwnd, WM_GETTEXT, size, reinterpret_cast<LPARAM>(buffer.data()), kQueryFlags,
@@ -34,7 +39,8 @@ int SafeGetWindowText(HWND hwnd, TString& text) {
   // Trust the terminator, not the count: a window procedure may report more
   // than it wrote.
   buffer[size - 1] = '\0';
-  text = TString(buffer.data());
+  const size_t copiedLength = std::strlen(buffer.data());
+  text = TString(buffer.data(), WholeCharacterLength(buffer.data(), copiedLength));
   return static_cast<int>(text.Length());
 }
 

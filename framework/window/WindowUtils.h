@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "framework/util/TString.h"
+#include "framework/text/TString.h"
 
 class TWindow;
 
@@ -13,6 +13,8 @@ using THandleList = std::vector<HWND>;
 
 // The time a title query may take per message.
 constexpr UINT kTitleQueryTimeoutMs = 100;
+// The longest title SafeGetWindowText reads, in characters; the rest is cut.
+constexpr size_t kMaxTitleLength = 4096;
 
 // Reads a window's title with bounded waits. Returns the copied length, or -1
 // with the text "不明" (unknown) when the window hangs or is gone.

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/util/LetterCase.h"
-#include "framework/util/MatchText.h"
-#include "framework/util/WidthConversion.h"
+#include "framework/text/LetterCase.h"
+#include "framework/text/MatchText.h"
+#include "framework/text/WidthConversion.h"
 
 namespace {
 

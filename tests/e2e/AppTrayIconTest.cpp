@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/E2eHarness.h"
-#include "support/StowpaneProcess.h"
+#include "tests/support/E2eHarness.h"
+#include "tests/support/StowpaneProcess.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/E2eHarness.h"
+#include "tests/support/E2eHarness.h"
 
 namespace {
 

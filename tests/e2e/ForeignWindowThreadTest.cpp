@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/E2eHarness.h"
-#include "support/SolidIcons.h"
+#include "tests/support/E2eHarness.h"
+#include "tests/support/SolidIcons.h"
 
 namespace {
 

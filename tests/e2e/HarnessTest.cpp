@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "support/E2eHarness.h"
+#include "tests/support/E2eHarness.h"
 
 namespace {
 
@@ -160,7 +160,7 @@ TEST(HarnessTestWindow, OptionsShapeTheWindowAndItsDialog) {
 }
 
 TEST(HarnessProcess, ProgramsEndWithTheirTest) {
-  UniqueHandle watcher;
+  TKernelHandle watcher;
   HWND window = nullptr;
   {
     TestWindowProcess program;
@@ -202,7 +202,7 @@ TEST(HarnessProcess, ProgramsEndWhenTheirTestCrashes) {
     if (line.word == "ORPHAN") line.Number("pid", &pid);
   }
   ASSERT_NE(pid, 0u) << helper.output;
-  UniqueHandle orphan(OpenProcess(SYNCHRONIZE, FALSE, pid));
+  TKernelHandle orphan(OpenProcess(SYNCHRONIZE, FALSE, pid));
   if (orphan) {
     EXPECT_EQ(WaitForSingleObject(orphan.Get(), 2000), static_cast<DWORD>(WAIT_OBJECT_0));
   }

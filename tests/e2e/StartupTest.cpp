@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "support/E2eHarness.h"
-#include "support/StowpaneProcess.h"
+#include "tests/support/E2eHarness.h"
+#include "tests/support/StowpaneProcess.h"
 
 namespace {
 

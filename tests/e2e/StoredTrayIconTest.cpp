@@ -12,10 +12,10 @@
 #include "app/AppState.h"
 #include "app/StoredWindow.h"
 #include "app/TrayIcons.h"
-#include "app/TrayText.h"
+#include "app/pure/TrayText.h"
 #include "framework/window/WindowUtils.h"
-#include "support/E2eHarness.h"
-#include "support/SolidIcons.h"
+#include "tests/support/E2eHarness.h"
+#include "tests/support/SolidIcons.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "support/E2eHarness.h"
-#include "support/SolidIcons.h"
+#include "tests/support/E2eHarness.h"
+#include "tests/support/SolidIcons.h"
 
 namespace {
 
@@ -20,8 +20,8 @@ constexpr DWORD kWaitMs = 3000;
 uint32_t Number(HWND window) { return static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(window)); }
 
 // A hidden window of this thread that owns icons, as a tray program's main window does.
-UniqueWindow MakeOwnerWindow() {
-  return UniqueWindow(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+TTestWindow MakeOwnerWindow() {
+  return TTestWindow(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                       GetModuleHandleA(nullptr), nullptr));
 }
 
@@ -79,7 +79,7 @@ struct CallStep {
 TEST(HarnessTray, LogsEveryCallExactlyAndAnswersAsAShell) {
   FakeTaskbar tray;
   ASSERT_TRUE(tray.Start());
-  UniqueWindow owner = MakeOwnerWindow();
+  TTestWindow owner = MakeOwnerWindow();
   ASSERT_TRUE(owner);
   std::string tip63;  // the longest tip the record holds, ending after a double-byte run
   for (int i = 0; i < 31; ++i) tip63 += "あ";
@@ -96,7 +96,7 @@ TEST(HarnessTray, LogsEveryCallExactlyAndAnswersAsAShell) {
   for (const CallStep& step : steps) {
     SCOPED_TRACE(step.name);
     const size_t before = tray.Records().size();
-    UniqueIcon icon((step.flags & NIF_ICON) ? CreateSolidIcon(16, step.rgb) : nullptr);
+    TIconHandle icon((step.flags & NIF_ICON) ? CreateSolidIcon(16, step.rgb) : nullptr);
     EXPECT_EQ(Notify(step.operation, owner.Get(), 4000, step.flags, step.tip, icon.Get()), step.answer);
 
     const std::optional<TrayRecord> record = tray.WaitForRecord(TrayCall(step.logged, owner.Get(), 4000), kWaitMs, before);
@@ -129,8 +129,8 @@ TEST(HarnessTray, LogsEveryCallExactlyAndAnswersAsAShell) {
 TEST(HarnessTray, RefusingTaskbarFailsEveryCall) {
   FakeTaskbar tray;
   ASSERT_TRUE(tray.Start());
-  UniqueWindow owner = MakeOwnerWindow();
-  UniqueIcon icon(CreateSolidIcon(16, 0xFF0000));
+  TTestWindow owner = MakeOwnerWindow();
+  TIconHandle icon(CreateSolidIcon(16, 0xFF0000));
   ASSERT_TRUE(tray.SetRefusing(true));
   EXPECT_FALSE(Notify(NIM_ADD, owner.Get(), 5000, NIF_MESSAGE | NIF_ICON, "", icon.Get(), 0x8000 + 5000));
   const std::optional<TrayRecord> refused = tray.WaitForRecord(TrayCall("ADD", 5000), kWaitMs);
@@ -147,7 +147,7 @@ TEST(HarnessTray, RefusingTaskbarFailsEveryCall) {
 TEST(HarnessTray, IconsOfDestroyedWindowsAreDropped) {
   FakeTaskbar tray;
   ASSERT_TRUE(tray.Start());
-  UniqueWindow owner = MakeOwnerWindow();
+  TTestWindow owner = MakeOwnerWindow();
   const uint32_t ownerNumber = Number(owner.Get());
   ASSERT_TRUE(Notify(NIM_ADD, owner.Get(), 4000, NIF_MESSAGE | NIF_TIP, "a", nullptr));
   ASSERT_TRUE(Notify(NIM_ADD, owner.Get(), 5001, NIF_MESSAGE | NIF_TIP, "b", nullptr));
@@ -177,7 +177,7 @@ TEST(HarnessTray, DeathAndSuccessorAreSeenByARunningProgram) {
   EXPECT_EQ(FindWindowA("Shell_TrayWnd", ""), successor.Window());
   EXPECT_NE(successor.Window(), firstWindow);
 
-  UniqueWindow owner = MakeOwnerWindow();
+  TTestWindow owner = MakeOwnerWindow();
   EXPECT_TRUE(Notify(NIM_ADD, owner.Get(), 4000, NIF_MESSAGE | NIF_TIP, "back", nullptr));
   EXPECT_EQ(successor.Icons().size(), 1u);
   EXPECT_TRUE(first.Icons().empty());
@@ -194,7 +194,7 @@ TEST(HarnessTray, TakeoverEndsTheCurrentTaskbar) {
 
 TEST(HarnessTray, NoTaskbarMeansCallsFail) {
   ASSERT_EQ(FindWindowA("Shell_TrayWnd", ""), nullptr);
-  UniqueWindow owner = MakeOwnerWindow();
+  TTestWindow owner = MakeOwnerWindow();
   EXPECT_FALSE(Notify(NIM_ADD, owner.Get(), 4000, NIF_MESSAGE, "", nullptr));
 }
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "framework/util/FilterExtensions.h"
-#include "framework/util/FinalBackslash.h"
+#include "framework/path/pure/FilterExtensions.h"
+#include "framework/path/pure/FinalBackslash.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const char* bytes = reinterpret_cast<const char*>(data);

@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <vector>
 
-#include "framework/util/CaseFoldedPath.h"
-#include "framework/util/FileIconPlan.h"
-#include "framework/util/IconGroupDirectory.h"
-#include "framework/util/IconLocation.h"
-#include "framework/util/IconTablePosition.h"
+#include "framework/icons/pure/FileIconPlan.h"
+#include "framework/icons/pure/IconGroupDirectory.h"
+#include "framework/icons/pure/IconLocation.h"
+#include "framework/icons/pure/IconTablePosition.h"
+#include "framework/path/pure/CaseFoldedPath.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const TString text(reinterpret_cast<const char*>(data), size);

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "framework/util/KanjiNumber.h"
+#include "framework/text/KanjiNumber.h"
 
 namespace {
 

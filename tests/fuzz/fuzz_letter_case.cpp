@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "framework/util/LetterCase.h"
+#include "framework/text/LetterCase.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const TString text(reinterpret_cast<const char*>(data), size);

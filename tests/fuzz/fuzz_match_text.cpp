@@ -7,10 +7,10 @@
 #include <cstring>
 #include <string>
 
-#include "framework/util/LetterCase.h"
-#include "framework/util/MatchFolding.h"
-#include "framework/util/MatchText.h"
-#include "framework/util/WidthConversion.h"
+#include "framework/text/LetterCase.h"
+#include "framework/text/MatchFolding.h"
+#include "framework/text/MatchText.h"
+#include "framework/text/WidthConversion.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 3) return 0;

@@ -6,9 +6,9 @@
 #include <cstring>
 #include <vector>
 
-#include "framework/util/LineStepping.h"
-#include "framework/util/NumberText.h"
-#include "framework/util/ZeroTerminated.h"
+#include "framework/base/pure/ZeroTerminated.h"
+#include "framework/text/LineStepping.h"
+#include "framework/text/NumberText.h"
 
 namespace {
 void Check(bool condition) {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "framework/util/PathText.h"
+#include "framework/path/pure/PathText.h"
 
 namespace {
 void Check(bool condition) {

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "framework/util/TStringOps.h"
+#include "framework/text/TStringOps.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const TString text(reinterpret_cast<const char*>(data), size);

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "framework/util/ShiftJis.h"
-#include "framework/util/WidthConversion.h"
+#include "framework/text/ShiftJis.h"
+#include "framework/text/WidthConversion.h"
 
 namespace {
 

@@ -53,9 +53,9 @@
 #include <string>
 #include <vector>
 
-#include "../support/HarnessHandles.h"
-#include "../support/HexBytes.h"
-#include "../support/TestProgramProtocol.h"
+#include "tests/support/HarnessHandles.h"
+#include "tests/support/pure/HexBytes.h"
+#include "tests/support/TestProgramProtocol.h"
 
 namespace {
 
@@ -89,7 +89,7 @@ struct Options {
   bool refuse = false;
 };
 
-UniqueHandle g_log;
+TKernelHandle g_log;
 std::vector<TrayIcon> g_icons;
 bool g_refusing = false;
 
@@ -291,7 +291,7 @@ DWORD DesktopOwnerProcess() {
 
 bool EndProcess(DWORD pid) {
   if (pid == 0 || pid == GetCurrentProcessId()) return false;
-  UniqueHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
+  TKernelHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
   if (!process || !TerminateProcess(process.Get(), 1)) return false;
   return WaitForSingleObject(process.Get(), 5000) == WAIT_OBJECT_0;
 }
@@ -326,7 +326,7 @@ int main(int argc, char** argv) {
   Options options;
   if (!ParseArguments(argc, argv, &options)) return 2;
   if (!options.logPath.empty()) {
-    g_log.Reset(CreateFileA(options.logPath.c_str(), GENERIC_WRITE,
+    g_log = TakeFile(CreateFileA(options.logPath.c_str(), GENERIC_WRITE,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!g_log) return 4;

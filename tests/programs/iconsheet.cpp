@@ -10,8 +10,7 @@
 // seconds (default 20), so a script can take a screenshot and walk away.
 #include <windows.h>
 
-#include "framework/util/IconHandle.h"
-#include "framework/util/OwnedFont.h"
+#include "framework/base/Owners.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -25,8 +25,8 @@
 #include <string>
 #include <vector>
 
-#include "../support/HarnessHandles.h"
-#include "../support/HexBytes.h"
+#include "tests/support/HarnessHandles.h"
+#include "tests/support/pure/HexBytes.h"
 
 namespace {
 
@@ -254,7 +254,7 @@ int Taskbar() {
 
 int RegGet(const Arguments& args) {
   if (args.positional.size() != 2) return 2;
-  UniqueKey key;
+  TRegKeyHandle key;
   HKEY opened = nullptr;
   if (RegOpenKeyExA(HKEY_CURRENT_USER, args.positional[0].c_str(), 0, KEY_READ, &opened) == ERROR_SUCCESS)
     key.Reset(opened);
@@ -286,7 +286,7 @@ int RegSet(const Arguments& args) {
   if (RegCreateKeyExA(HKEY_CURRENT_USER, args.positional[0].c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
                       &opened, nullptr) != ERROR_SUCCESS)
     return 1;
-  UniqueKey key(opened);
+  TRegKeyHandle key(opened);
   const BYTE* data = args.hasDword ? reinterpret_cast<const BYTE*>(&args.dword)
                                    : reinterpret_cast<const BYTE*>(args.bytes.data());
   const DWORD size = args.hasDword ? sizeof args.dword : static_cast<DWORD>(args.bytes.size());
@@ -300,7 +300,7 @@ int RegDel(const Arguments& args) {
   HKEY opened = nullptr;
   LONG result = RegOpenKeyExA(HKEY_CURRENT_USER, args.positional[0].c_str(), 0, KEY_SET_VALUE, &opened);
   if (result == ERROR_SUCCESS) {
-    UniqueKey key(opened);
+    TRegKeyHandle key(opened);
     result = RegDeleteValueA(key.Get(), args.positional[1].c_str());
   }
   std::printf("DELETED ok=%d\n", result == ERROR_SUCCESS ? 1 : 0);

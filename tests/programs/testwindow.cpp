@@ -19,11 +19,11 @@
 #include <cstring>
 #include <string>
 
-#include "../support/HarnessHandles.h"
-#include "../support/HexBytes.h"
-#include "../support/SolidIcons.h"
-#include "../support/TestMenuBar.h"
-#include "../support/TestProgramProtocol.h"
+#include "tests/support/HarnessHandles.h"
+#include "tests/support/pure/HexBytes.h"
+#include "tests/support/SolidIcons.h"
+#include "tests/support/TestMenuBar.h"
+#include "tests/support/TestProgramProtocol.h"
 
 namespace {
 
@@ -46,8 +46,8 @@ struct Options {
   std::string logPath;
 };
 
-UniqueHandle g_log;
-UniqueIcon g_smallIcon, g_bigIcon;
+TKernelHandle g_log;
+TIconHandle g_smallIcon, g_bigIcon;
 
 void Log(const char* format, ...) {
   if (!g_log) return;
@@ -112,12 +112,12 @@ bool ParseArguments(int argc, char** argv, Options* options) {
 // Under Wine no other process can read these; they are for screenshots.
 void SetSolidIcons(HWND window, unsigned which, unsigned rgb) {
   if (which & kSmallIcon) {
-    UniqueIcon icon(CreateSolidIcon(GetSystemMetrics(SM_CXSMICON), rgb));
+    TIconHandle icon(CreateSolidIcon(GetSystemMetrics(SM_CXSMICON), rgb));
     SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.Get()));
     g_smallIcon = std::move(icon);  // the window does not own what it is given
   }
   if (which & kBigIcon) {
-    UniqueIcon icon(CreateSolidIcon(GetSystemMetrics(SM_CXICON), rgb));
+    TIconHandle icon(CreateSolidIcon(GetSystemMetrics(SM_CXICON), rgb));
     SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.Get()));
     g_bigIcon = std::move(icon);
   }
@@ -170,14 +170,14 @@ int main(int argc, char** argv) {
   Options options;
   if (!ParseArguments(argc, argv, &options)) return 2;
   if (!options.logPath.empty()) {
-    g_log.Reset(CreateFileA(options.logPath.c_str(), GENERIC_WRITE,
+    g_log = TakeFile(CreateFileA(options.logPath.c_str(), GENERIC_WRITE,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!g_log) return 3;
   }
 
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  UniqueIcon classSmall, classBig;
+  TIconHandle classSmall, classBig;
   if (options.classIcons & kSmallIcon)
     classSmall.Reset(CreateSolidIcon(GetSystemMetrics(SM_CXSMICON), options.smallColour));
   if (options.classIcons & kBigIcon)

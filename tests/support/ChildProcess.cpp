@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 
 #include <vector>
 
@@ -12,8 +12,8 @@ constexpr DWORD kKillWaitMs = 5000;
 // process ends, and closing it ends them all (measured under Wine 8, also
 // for a program that is in another job already).
 HANDLE ChildrenJob() {
-  static const UniqueHandle job = [] {
-    UniqueHandle created(CreateJobObjectA(nullptr, nullptr));
+  static const TKernelHandle job = [] {
+    TKernelHandle created(CreateJobObjectA(nullptr, nullptr));
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
     limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
     if (created) SetInformationJobObject(created.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
@@ -90,7 +90,7 @@ ProgramRun RunProgram(const std::string& commandLine, DWORD timeoutMs) {
   SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
   HANDLE readEnd = nullptr, writeEnd = nullptr;
   if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) return run;
-  UniqueHandle reader(readEnd), writer(writeEnd);
+  TKernelHandle reader(readEnd), writer(writeEnd);
   SetHandleInformation(reader.Get(), HANDLE_FLAG_INHERIT, 0);  // only the child's end is inherited
 
   STARTUPINFOA startup = {};
@@ -102,7 +102,7 @@ ProgramRun RunProgram(const std::string& commandLine, DWORD timeoutMs) {
   PROCESS_INFORMATION info = {};
   if (!CreateChild(commandLine, &startup, true, &info)) return run;
   CloseHandle(info.hThread);
-  UniqueHandle process(info.hProcess);
+  TKernelHandle process(info.hProcess);
   writer.Reset();  // the child holds its own copy
   run.started = true;
 

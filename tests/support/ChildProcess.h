@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "HarnessHandles.h"
+#include "tests/support/HarnessHandles.h"
 
 class ChildProcess {
  public:
@@ -39,7 +39,7 @@ class ChildProcess {
   void Kill();
 
  private:
-  UniqueHandle process_;
+  TKernelHandle process_;
   DWORD id_ = 0;
   DWORD lastError_ = 0;
 };

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "ChildProcess.h"
-#include "TrayLog.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/pure/TrayLog.h"
 
 class FakeTaskbar {
  public:

@@ -1,10 +1,10 @@
 #include <windows.h>
 
-#include "ForeignWindowThread.h"
+#include "tests/support/ForeignWindowThread.h"
 
-#include "SolidIcons.h"
-#include "TestMenuBar.h"
-#include "WindowQueries.h"
+#include "tests/support/SolidIcons.h"
+#include "tests/support/TestMenuBar.h"
+#include "tests/support/WindowQueries.h"
 
 namespace {
 
@@ -109,7 +109,7 @@ LRESULT ForeignWindowThread::OnMessage(HWND window, UINT message, WPARAM wParam,
 
 void ForeignWindowThread::ReplaceIcon(HWND window, WPARAM kind, unsigned rgb) {
   const bool small = kind == ICON_SMALL;
-  UniqueIcon icon(CreateSolidIcon(GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON), rgb));
+  TIconHandle icon(CreateSolidIcon(GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON), rgb));
   SendMessageA(window, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon.Get()));
   (small ? smallIcon_ : bigIcon_) = std::move(icon);  // the window does not own what it is given
 }

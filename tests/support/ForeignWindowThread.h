@@ -11,8 +11,8 @@
 #include <thread>
 #include <vector>
 
-#include "HarnessHandles.h"
-#include "TestProgramProtocol.h"
+#include "tests/support/HarnessHandles.h"
+#include "tests/support/TestProgramProtocol.h"
 
 struct ForeignWindowOptions {
   std::string title = "foreign";  // Shift-JIS bytes
@@ -64,8 +64,8 @@ class ForeignWindowThread {
 
   HWND window_ = nullptr;
   DWORD threadId_ = 0;
-  UniqueIcon smallIcon_, bigIcon_, classSmallIcon_, classBigIcon_;
-  UniqueHandle ready_, hanging_, wake_;
+  TIconHandle smallIcon_, bigIcon_, classSmallIcon_, classBigIcon_;
+  TKernelHandle ready_, hanging_, wake_;
   mutable std::mutex mutex_;
   std::vector<unsigned> commands_, sysCommands_;
   std::thread thread_;

@@ -1,48 +1,18 @@
 #pragma once
-// Move-only owners of the handles the test harness and the test programs
-// hold: a copy would close a handle twice. Header-only so that the
-// stand-alone test programs share it.
+// The owners the harness and the test programs hold, on the product's owner
+// template: kernel objects come from Owners.h; a window the test made is
+// destroyed with its owner (the product's windows belong to window objects).
 #include <windows.h>
 
-#include <utility>
+#include "framework/base/Owners.h"
 
-template <typename Handle, typename Closer>
-class UniqueResource {
- public:
-  UniqueResource() = default;
-  explicit UniqueResource(Handle handle) : handle_(handle) {}
-  ~UniqueResource() { Reset(); }
-  UniqueResource(UniqueResource&& other) noexcept : handle_(other.Release()) {}
-  UniqueResource& operator=(UniqueResource&& other) noexcept {
-    if (this != &other) Reset(other.Release());
-    return *this;
-  }
-  UniqueResource(const UniqueResource&) = delete;
-  UniqueResource& operator=(const UniqueResource&) = delete;
-
-  Handle Get() const { return handle_; }
-  // CreateFile reports failure as INVALID_HANDLE_VALUE, everything else as null.
-  explicit operator bool() const {
-    return handle_ != nullptr && handle_ != reinterpret_cast<Handle>(INVALID_HANDLE_VALUE);
-  }
-  Handle Release() { return std::exchange(handle_, nullptr); }
-  void Reset(Handle handle = nullptr) {
-    if (*this) Closer::Close(handle_);
-    handle_ = handle;
-  }
-
- private:
-  Handle handle_ = nullptr;
+struct TTestWindowTraits {
+  using Handle = HWND;
+  static void Free(HWND window) { DestroyWindow(window); }
 };
+using TTestWindow = TUniqueHandle<TTestWindowTraits>;
 
-struct KernelHandleCloser { static void Close(HANDLE h) { CloseHandle(h); } };
-struct IconCloser { static void Close(HICON h) { DestroyIcon(h); } };
-struct MenuCloser { static void Close(HMENU h) { DestroyMenu(h); } };
-struct WindowCloser { static void Close(HWND h) { DestroyWindow(h); } };
-struct KeyCloser { static void Close(HKEY h) { RegCloseKey(h); } };
-
-using UniqueHandle = UniqueResource<HANDLE, KernelHandleCloser>;
-using UniqueIcon = UniqueResource<HICON, IconCloser>;
-using UniqueMenu = UniqueResource<HMENU, MenuCloser>;
-using UniqueWindow = UniqueResource<HWND, WindowCloser>;
-using UniqueKey = UniqueResource<HKEY, KeyCloser>;
+// CreateFile reports failure as INVALID_HANDLE_VALUE: the owner holds null then.
+inline TKernelHandle TakeFile(HANDLE file) {
+  return TKernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
+}

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "HarnessPaths.h"
+#include "tests/support/HarnessPaths.h"
 
 #include <string>
 

@@ -1,24 +1,24 @@
 #include <windows.h>
 #include <shlwapi.h>
 
-#include "HkcuRegistry.h"
+#include "tests/support/HkcuRegistry.h"
 
 #include <cstring>
 
-#include "HarnessHandles.h"
+#include "tests/support/HarnessHandles.h"
 
 namespace {
 
-UniqueKey OpenKey(const std::string& path, REGSAM access) {
+TRegKeyHandle OpenKey(const std::string& path, REGSAM access) {
   HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, access, &key) != ERROR_SUCCESS) return UniqueKey();
-  return UniqueKey(key);
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, access, &key) != ERROR_SUCCESS) return TRegKeyHandle();
+  return TRegKeyHandle(key);
 }
 
 }  // namespace
 
 std::optional<RegistryValue> ReadHkcuValue(const std::string& path, const std::string& name) {
-  UniqueKey key = OpenKey(path, KEY_QUERY_VALUE);
+  TRegKeyHandle key = OpenKey(path, KEY_QUERY_VALUE);
   if (!key) return std::nullopt;
   RegistryValue value;
   DWORD size = 0;
@@ -45,7 +45,7 @@ bool WriteHkcuValue(const std::string& path, const std::string& name, DWORD type
   if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created,
                       nullptr) != ERROR_SUCCESS)
     return false;
-  UniqueKey key(created);
+  TRegKeyHandle key(created);
   return RegSetValueExA(key.Get(), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
                         static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
 }
@@ -55,7 +55,7 @@ bool WriteHkcuDword(const std::string& path, const std::string& name, DWORD valu
 }
 
 bool DeleteHkcuValue(const std::string& path, const std::string& name) {
-  UniqueKey key = OpenKey(path, KEY_SET_VALUE);
+  TRegKeyHandle key = OpenKey(path, KEY_SET_VALUE);
   return key && RegDeleteValueA(key.Get(), name.c_str()) == ERROR_SUCCESS;
 }
 

@@ -1,10 +1,10 @@
 #include <windows.h>
 
-#include "StowpaneProcess.h"
+#include "tests/support/StowpaneProcess.h"
 
-#include "CommandLineQuoting.h"
-#include "HarnessPaths.h"
-#include "WindowQueries.h"
+#include "tests/support/HarnessPaths.h"
+#include "tests/support/WindowQueries.h"
+#include "tests/support/pure/CommandLineQuoting.h"
 
 bool StowpaneProcess::Start(const std::string& arguments, const std::string& program) {
   const std::string path = program.empty() ? ProgramPath("Stowpane.exe") : program;

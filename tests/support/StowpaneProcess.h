@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 
 constexpr const char* kMainWindowClass = "ShapeClass";
 constexpr const char* kMainWindowTitle = "Stowpane";

@@ -5,7 +5,7 @@
 // Header-only so that the stand-alone test programs share it.
 #include <windows.h>
 
-#include "TestProgramProtocol.h"
+#include "tests/support/TestProgramProtocol.h"
 
 // The caller owns the menu until it is given to a window (DestroyMenu otherwise).
 inline HMENU BuildTestMenuBar() {

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "TestWindowProcess.h"
+#include "tests/support/TestWindowProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@
 #include <fstream>
 #include <iostream>
 
-#include "CommandLineQuoting.h"
-#include "HarnessPaths.h"
-#include "HexBytes.h"
-#include "WindowQueries.h"
+#include "tests/support/HarnessPaths.h"
+#include "tests/support/WindowQueries.h"
+#include "tests/support/pure/CommandLineQuoting.h"
+#include "tests/support/pure/HexBytes.h"
 
 namespace {
 

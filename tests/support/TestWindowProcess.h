@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "ChildProcess.h"
-#include "ProgramLog.h"
-#include "TestProgramProtocol.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/TestProgramProtocol.h"
+#include "tests/support/pure/ProgramLog.h"
 
 struct TestWindowOptions {
   std::string className = testwindow::kDefaultClass;

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "WindowQueries.h"
+#include "tests/support/WindowQueries.h"
 
 namespace {
 

@@ -1,7 +1,0 @@
-#include "app/PeriodicTimer.h"
-
-uint32_t ClampTimerPeriod(uint32_t stored) {
-  if (stored < kMinTimerPeriodMs) return kMinTimerPeriodMs;
-  if (stored > kMaxTimerPeriodMs) return kMaxTimerPeriodMs;
-  return stored;
-}

@@ -1,0 +1,27 @@
+# Fails when a file of a pure folder includes a system header that only
+# Windows has, or a project header from outside the pure folders. Run as
+#   cmake -DROOT=<root> -DFILES=<list> -P CheckPure.cmake
+include(${CMAKE_CURRENT_LIST_DIR}/PureFolders.cmake)
+set(faults "")
+foreach(path IN LISTS FILES)
+  file(RELATIVE_PATH relative ${ROOT} ${path})
+  file(STRINGS ${path} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*([<\"])([^>\"]*)[>\"].*$" "\\1\\2" target "${line}")
+    string(SUBSTRING "${target}" 0 1 kind)
+    string(SUBSTRING "${target}" 1 -1 name)
+    if(kind STREQUAL "<")
+      # Lower-case names, as Windows headers are spelled in any case.
+      string(TOLOWER "${name}" lower)
+      if(lower MATCHES "^(windows|windowsx|winbase|winuser|wingdi|winreg|winnt|shlobj|shellapi|objbase|ole2|commctrl|commdlg|mmsystem|shlwapi|tchar)\\.h$")
+        list(APPEND faults "${relative}: <${name}>")
+      endif()
+    elseif(NOT name MATCHES "${PURE_FOLDER_REGEX}")
+      list(APPEND faults "${relative}: \"${name}\"")
+    endif()
+  endforeach()
+endforeach()
+if(faults)
+  list(JOIN faults "\n  " text)
+  message(FATAL_ERROR "Pure code must not reach Win32; move the file out of its pure folder or drop the include:\n  ${text}")
+endif()

@@ -1,0 +1,19 @@
+#pragma once
+// Listing and clearing the contents of one open key.
+#include <windows.h>
+
+#include "framework/text/TTextList.h"
+
+// Names buffers hold 255 bytes with the terminator. A longer name ends the
+// listing there (the result is then the error that stopped it, usually
+// ERROR_MORE_DATA); ERROR_SUCCESS means every name was listed.
+constexpr DWORD kRegNameBufferSize = 255;
+
+// Empties `names`, then appends the key's value names in the registry's order.
+LONG EnumValueNames(HKEY key, TTextList& names);
+// The same for the names of the key's sub-keys.
+LONG EnumSubKeyNames(HKEY key, TTextList& names);
+// Deletes every value the listing reaches; the key and its sub-keys stay. The
+// result is the listing's error if it ended early, else the first failed
+// deletion.
+LONG DeleteAllValues(HKEY key);

@@ -1,9 +1,0 @@
-#include "framework/util/TStringArray.h"
-
-namespace {
-const TString kEmpty;
-}  // namespace
-
-const TString& TStringArray::Item(size_t index) const {
-  return index < items_.size() ? items_[index] : kEmpty;
-}

@@ -1,0 +1,52 @@
+#include "app/pure/TrayText.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+TEST(TrayText, MenuAndSingleLineForms) {
+  struct Case {
+    const char* title;
+    const char* menu;        // MakeSingleLineText(MakeMenuText(title))
+    const char* singleLine;  // MakeSingleLineText(title)
+  } cases[] = {
+      {"", "", ""},
+      {"Save & Exit", "Save && Exit", "Save & Exit"},
+      {"&&", "&&&&", "&&"},
+      {"a\tb\r\nc\n", "a\xA5" "b\xA5\xA5" "c\xA5", "a\xA5" "b\xA5\xA5" "c\xA5"},
+      // The trail byte 0x26 cannot occur, but a lone lead byte at the end must survive.
+      {"表&\x81", "表&&\x81", "表&\x81"},
+      {"ﾒﾓ帳 - 無題", "ﾒﾓ帳 - 無題", "ﾒﾓ帳 - 無題"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.menu, MakeSingleLineText(MakeMenuText(c.title)).Bytes()) << c.title;
+    EXPECT_EQ(c.singleLine, MakeSingleLineText(c.title).Bytes()) << c.title;
+  }
+}
+
+TEST(TrayText, TipsAreCutAtACharacterBoundary) {
+  const std::string ascii(100, 'x');
+  EXPECT_EQ(std::string(63, 'x'), CutAtCharacter(TString(ascii), kTipBytes).Bytes());
+  // 62 ASCII bytes then a double-byte character: it does not fit whole.
+  const std::string straddle = std::string(62, 'x') + "表z";
+  EXPECT_EQ(std::string(62, 'x'), CutAtCharacter(TString(straddle), kTipBytes).Bytes());
+  const std::string fits = std::string(61, 'x') + "表z";
+  EXPECT_EQ(std::string(61, 'x') + "表", CutAtCharacter(TString(fits), kTipBytes).Bytes());
+  EXPECT_EQ("short", CutAtCharacter("short", kTipBytes).Bytes());
+}
+
+TEST(TrayText, SmallestFreeIdFillsGaps) {
+  struct Case {
+    std::vector<int> used;
+    int expected;
+  } cases[] = {
+      {{}, 5000},
+      {{5000}, 5001},
+      {{5000, 5001}, 5002},
+      {{5000, 5002}, 5001},
+      {{5001, 5000, 5003}, 5002},
+      {{4000, 6000}, 5000},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.expected, SmallestFreeId(c.used, 5000));
+}

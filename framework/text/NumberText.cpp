@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "framework/text/CharClasses.h"
 #include "framework/text/TStringOps.h"
 
 // Every byte this file looks at ('0'-'9', '+', '-', '.', ',') lies below the
@@ -11,11 +12,9 @@
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 bool AllDigits(const std::string& text) {
   for (char c : text) {
-    if (!IsDigit(c)) return false;
+    if (!IsDigitByte(c)) return false;
   }
   return true;
 }
@@ -25,10 +24,10 @@ bool AllDigits(const std::string& text) {
 TString NumberText(const TString& text) {
   // Trimmed after the separators are gone, so that " , 1" is "1", not " 1".
   std::string number = Trim(RemoveAll(text, TString(","))).Bytes();
-  if (number.size() >= 2 && number[0] == '+' && IsDigit(number[1])) number.erase(0, 1);
+  if (number.size() >= 2 && number[0] == '+' && IsDigitByte(number[1])) number.erase(0, 1);
 
   size_t zeros = 0;
-  while (zeros + 1 < number.size() && number[zeros] == '0' && IsDigit(number[zeros + 1])) ++zeros;
+  while (zeros + 1 < number.size() && number[zeros] == '0' && IsDigitByte(number[zeros + 1])) ++zeros;
   number.erase(0, zeros);
 
   const size_t dot = number.find('.');

@@ -3,6 +3,7 @@
 #include <climits>
 #include <string>
 
+#include "framework/text/CharClasses.h"
 #include "framework/text/TStringOps.h"
 
 namespace {
@@ -15,7 +16,7 @@ int IndexValue(const TString& text) {
   bool negative = false;
   if (at < bytes.size() && (bytes[at] == '-' || bytes[at] == '+')) negative = bytes[at++] == '-';
   long long value = 0;
-  for (; at < bytes.size() && bytes[at] >= '0' && bytes[at] <= '9'; ++at) {
+  for (; at < bytes.size() && IsDigitByte(bytes[at]); ++at) {
     value = value * 10 + (bytes[at] - '0');
     if (value > INT_MAX) {
       value = INT_MAX;  // further digits cannot bring it back below

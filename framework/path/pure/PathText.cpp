@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/text/CharClasses.h"
 #include "framework/text/ShiftJis.h"
 #include "framework/text/TStringOps.h"
 
@@ -217,7 +218,7 @@ TString NextNumberedName(const TString& text) {
   bool runAllowed = false;
   for (size_t at = 0; at < text.Length(); at = NextChar(text, at)) {
     const char c = text.At(at);
-    const bool digit = c >= '0' && c <= '9' && NextChar(text, at) == at + 1;
+    const bool digit = IsDigitByte(c) && NextChar(text, at) == at + 1;
     if (digit) {
       if (run == kNone) {
         run = at;

@@ -33,6 +33,26 @@ TEST(CharLength, StepsByShiftJisCharactersAndLineBreakPairs) {
   }
 }
 
+// A text cut at a byte limit loses a lead byte whose trail fell outside, and
+// nothing else.
+TEST(WholeCharacterLength, DropsOnlyAFinalHalfCharacter) {
+  struct Case {
+    const char* text;
+    size_t length;
+    size_t whole;
+  } cases[] = {
+      {"", 0, 0},
+      {"abc", 3, 3},
+      {"\x83\x5C", 2, 2},          // ソ, whose trail byte is 0x5C
+      {"\x83\x5C", 1, 0},          // cut after the lead byte
+      {"a\x83\x5C\x83", 4, 3},     // a whole ソ, then a lone lead
+      {"\xB1\xB2", 2, 2},          // half-width katakana are single bytes
+      {"\x83\x41\x83\x41", 3, 2},
+      {"\x83\x0D\x0A", 3, 3},      // a lead byte without a trail stands alone
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.whole, WholeCharacterLength(c.text, c.length)) << c.length;
+}
+
 TEST(TStringCore, NeverNullAndByteWiseOrder) {
   TString none(nullptr);
   EXPECT_STREQ("", none.c_str());

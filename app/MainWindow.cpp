@@ -7,6 +7,7 @@
 #include "app/Commands.h"
 #include "app/TrayIcons.h"
 #include "app/pure/PeriodicTimer.h"
+#include "framework/base/Check.h"
 #include "framework/window/Application.h"
 #include "framework/window/DisplayText.h"
 #include "resources/ResourceIds.h"
@@ -53,7 +54,9 @@ void TMainWindow::StartTimer() {
   ReadApplicationDword("PeriodicTimer", stored);
   timerPeriod_ = ClampTimerPeriod(stored);
   WriteApplicationDword("PeriodicTimer", timerPeriod_);
-  SetTimer(Handle(), kMainTimerId, timerPeriod_, nullptr);
+  // Every background duty hangs on this timer; the system refuses one only
+  // when its timer table is full.
+  CHECK(SetTimer(Handle(), kMainTimerId, timerPeriod_, nullptr) != 0);
 }
 
 void TMainWindow::OnClosing() {

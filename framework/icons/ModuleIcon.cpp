@@ -2,6 +2,7 @@
 
 #include "framework/icons/ModuleIcon.h"
 
+#include "framework/icons/IconFactories.h"
 #include "framework/icons/ModuleIconResource.h"
 #include "framework/icons/StockIcon.h"
 
@@ -14,7 +15,7 @@ TIconHandle TModuleIcon::Make(size_t position, int width, int height, UINT flags
   }
   // What Explorer shows for a program without icons.
   if (position == 0 && module_.IsProgram()) {
-    return LoadStockIconSized(32512 /* IDI_APPLICATION */, width, height, flags);
+    return LoadStockIconSized(kApplicationStockIcon, width, height, flags);
   }
   return TIconHandle();
 }
@@ -27,7 +28,9 @@ HICON TModuleIcon::GetIcon(int kind, TIconSource* fallback) {
   const int size = IconKindSize(kind);
   TIconHandle icon = Make(position, size, size, IconKindFlags(kind));
   // A failure is not cached: the fallback's icon belongs to the fallback.
-  if (!icon) return FallbackIcon(kind, fallback);
+  // Without one the system's default window icon stands in, as in
+  // CreateIcon: a menu item or tray icon is never left without a picture.
+  if (!icon) return FallbackIcon(kind, fallback != nullptr ? fallback : StockIcon(kWinLogoStockIcon));
   return table.Keep(position, kind, std::move(icon));
 }
 
@@ -36,5 +39,5 @@ TIconHandle TModuleIcon::CreateIcon(int width, int height, TIconSource* fallback
   TIconHandle icon = Make(position, width, height, 0);
   if (icon) return icon;
   if (fallback != nullptr) return fallback->CreateIcon(width, height, nullptr);
-  return LoadStockIconSized(32517 /* IDI_WINLOGO */, width, height, 0);
+  return LoadStockIconSized(kWinLogoStockIcon, width, height, 0);
 }

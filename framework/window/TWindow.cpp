@@ -40,7 +40,7 @@ void InitWindowClass(WNDCLASSA& record) {
 void RegisterWindowClass(const WNDCLASSA& record) {
   WNDCLASSA existing{};
   if (GetClassInfoA(record.hInstance, record.lpszClassName, &existing)) return;
-  if (RegisterClassA(&record) == 0) std::exit(0);
+  if (RegisterClassA(&record) == 0) std::exit(kExitNoWindowClass);
 }
 
 HWND CreateObjectWindow(TWindow* object, const char* className, const char* title, DWORD style,

@@ -37,8 +37,11 @@ HINSTANCE ProgramInstance();
 
 // Fills a class record with the framework's template ("VellumWindowClass").
 void InitWindowClass(WNDCLASSA& record);
+// The exit status of a process that could not register a window class.
+constexpr int kExitNoWindowClass = 3;
 // Registers once per process. A class that can be neither found nor
-// registered leaves nothing to show: the process ends with status 0.
+// registered leaves nothing to show: the process ends at once with
+// kExitNoWindowClass, so that whoever started it sees the failure.
 void RegisterWindowClass(const WNDCLASSA& record);
 
 HWND CreateObjectWindow(TWindow* object, const char* className, const char* title, DWORD style,

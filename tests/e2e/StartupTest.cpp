@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/window/TWindow.h"
 #include "tests/support/E2eHarness.h"
 #include "tests/support/StowpaneProcess.h"
 
@@ -200,4 +201,13 @@ TEST_F(StartupTest, GarbageCommandLinesDoNotCrashIt) {
     ASSERT_TRUE(stowpane.Exit());
     EXPECT_EQ(0u, stowpane.Process().ExitCode().value_or(99));
   }
+}
+
+// A program whose window class the system refuses has nothing to show: it must
+// end, and say by its status that it failed.
+TEST(WindowClassFailure, EndsTheProcessWithAFailureStatus) {
+  ChildProcess program;
+  ASSERT_TRUE(program.Start(QuoteArgument(ProgramPath("noclass.exe"))));
+  ASSERT_TRUE(program.WaitForExit(10000));
+  EXPECT_EQ(static_cast<DWORD>(kExitNoWindowClass), program.ExitCode().value_or(0));
 }

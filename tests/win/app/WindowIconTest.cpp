@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <string>
+
 #include "app/TrayIcons.h"
 #include "app/WindowIcon.h"
 #include "framework/window/WindowUtils.h"
@@ -127,4 +131,61 @@ TEST(SafeGetWindowText, ReadsTitlesWhole) {
   TString gone;
   EXPECT_EQ(-1, SafeGetWindowText(nullptr, gone));
   EXPECT_EQ("不明", gone.Bytes());
+}
+
+namespace {
+
+// A window that claims a title length of its own choosing and copies its
+// title byte by byte, as a broken or hostile ANSI program may.
+struct TLyingTitle {
+  LRESULT claimedLength;
+  std::string text;
+};
+TLyingTitle* g_lyingTitle = nullptr;
+
+LRESULT CALLBACK LyingTitleProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_GETTEXTLENGTH) return g_lyingTitle->claimedLength;
+  if (msg == WM_GETTEXT) {
+    if (wParam == 0) return 0;
+    const size_t copied = std::min(g_lyingTitle->text.size(), static_cast<size_t>(wParam) - 1);
+    std::memcpy(reinterpret_cast<char*>(lParam), g_lyingTitle->text.data(), copied);
+    reinterpret_cast<char*>(lParam)[copied] = '\0';
+    return static_cast<LRESULT>(copied);
+  }
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+TEST(SafeGetWindowText, TakesNoMoreThanItsCapWhateverTheWindowClaims) {
+  WNDCLASSA record{};
+  record.lpfnWndProc = LyingTitleProc;
+  record.hInstance = GetModuleHandleA(nullptr);
+  record.lpszClassName = "StowpaneLyingTitle";
+  RegisterClassA(&record);
+  const size_t capBytes = 2 * kMaxTitleLength + 15;  // the buffer less its terminator
+  std::string katakana;
+  for (size_t i = 0; i < capBytes; i += 2) katakana += "ア";
+  struct Case {
+    LRESULT claimed;
+    std::string text;
+    size_t expectedLength;
+  } cases[] = {
+      {1 << 30, "short", 5},                               // no gigabyte buffer for a short title
+      {0x7FFFFFFF, std::string(3 * capBytes, 'x'), capBytes},
+      {1 << 30, katakana, capBytes - 1},                   // the cut lead byte is dropped
+      {2, "much longer than claimed", 19},  // a claim of 2 leaves 2 x 2 + 16 bytes
+  };
+  for (const Case& c : cases) {
+    TLyingTitle lying{c.claimed, c.text};
+    g_lyingTitle = &lying;
+    HWND window = CreateWindowA("StowpaneLyingTitle", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(nullptr, window);
+    TString title;
+    EXPECT_EQ(static_cast<int>(c.expectedLength), SafeGetWindowText(window, title)) << c.claimed;
+    EXPECT_EQ(c.text.substr(0, c.expectedLength), title.Bytes());
+    DestroyWindow(window);
+    g_lyingTitle = nullptr;
+  }
 }

@@ -173,6 +173,30 @@ TEST_F(IconSources, StockLargeIconIsSharedAndOutlivesTheSource) {
   EXPECT_EQ(nullptr, TStockIcon(1).GetIcon(kLargeIcon));  // no such stock icon
 }
 
+// Predefined icons load only as shared images: every size is a copy the
+// caller owns, and destroying it leaves the shared icon alive.
+TEST_F(IconSources, StockIconsComeAtAnySizeAsCopies) {
+  HICON shared = LoadIconA(nullptr, IDI_WARNING);
+  ASSERT_NE(nullptr, shared);
+  struct Case {
+    int width, height;
+    UINT flags;
+    LONG expected;
+  } cases[] = {
+      {16, 16, 0, 16}, {24, 24, 0, 24}, {32, 32, 0, 32}, {48, 48, 0, 48},
+      {0, 0, LR_DEFAULTSIZE, GetSystemMetrics(SM_CXICON)},
+  };
+  for (const Case& c : cases) {
+    TIconHandle icon = LoadStockIconSized(32515 /* IDI_WARNING */, c.width, c.height, c.flags);
+    ASSERT_TRUE(icon) << c.width;
+    EXPECT_NE(shared, icon.Get());
+    EXPECT_EQ(c.expected, IconSize(icon.Get()).cx) << c.width;
+    EXPECT_EQ(c.expected, IconSize(icon.Get()).cy) << c.width;
+  }
+  EXPECT_TRUE(IsLiveIcon(shared));
+  EXPECT_FALSE(LoadStockIconSized(1, 16, 16, 0));  // no such stock icon
+}
+
 TEST_F(IconSources, SourcesDestroyTheIconsTheyMade) {
   std::vector<HICON> made;
   {

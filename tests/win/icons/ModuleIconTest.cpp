@@ -151,7 +151,11 @@ TEST_F(ModuleIcons, LibraryWithoutIconsDefersToTheFallback) {
   if (module->Table().Count() != 0) GTEST_SKIP() << "this kernel32.dll carries icons";
   SolidFallback fallback;
   TIconSource* source = ModuleIcon(library, 0);
-  EXPECT_EQ(nullptr, source->GetIcon(kSmallIcon));
+  // Without a fallback the system's default window icon stands in.
+  for (int kind : {kSmallIcon, kLargeIcon}) {
+    EXPECT_NE(nullptr, source->GetIcon(kind));
+    EXPECT_EQ(StockIcon(kWinLogoStockIcon)->GetIcon(kind), source->GetIcon(kind));
+  }
   EXPECT_EQ(fallback.GetIcon(kSmallIcon), source->GetIcon(kSmallIcon, &fallback));
   EXPECT_EQ(fallback.GetIcon(kLargeIcon), source->GetIcon(kLargeIcon, &fallback));
   // CreateIcon ends in IDI_WINLOGO without a fallback, in the fallback's large icon with one.

@@ -64,9 +64,6 @@ TEST(ShapeBinding, ObjectSeesCreateFirst) {
   // and are answered without the object.
   EXPECT_EQ(static_cast<UINT>(WM_CREATE), shape.seen.front());
   EXPECT_EQ(nullptr, shape.Handle());
-  WNDCLASSA record{};
-  ASSERT_TRUE(GetClassInfoA(GetModuleHandleA(nullptr), "ShapeClass", &record));
-  EXPECT_EQ(static_cast<UINT>(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS), record.style);
 }
 
 TEST(ShapeRun, OwnerIsDisabledDuringTheRunAndRestoredAfter) {
@@ -177,4 +174,46 @@ TEST_F(TranslateKeysTest, AcceleratorsPostTheirCommand) {
   EXPECT_FALSE(TranslateKeys(table, parent_, Key(WM_KEYDOWN, 'S')));
   EXPECT_FALSE(TranslateKeys(table, parent_, Key(WM_KEYUP, VK_F1)));
   EXPECT_EQ(0u, PostedCommand());
+}
+
+namespace {
+
+// Whether `icon` still names a live icon.
+bool IsLiveIconHandle(HICON icon) {
+  ICONINFO info{};
+  if (icon == nullptr || !GetIconInfo(icon, &info)) return false;
+  if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+  if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
+  return true;
+}
+
+}  // namespace
+
+// A shape built from a dialog template gets the program's icons in its title
+// bar; the window only borrows them, and they go with the shape.
+TEST(ShapeDialog, TitleBarIconsLiveAsLongAsTheShape) {
+  // An empty dialog template: no menu, the system's class, no title, no items.
+  alignas(4) WORD dialogTemplate[16] = {};
+  auto* header = reinterpret_cast<DLGTEMPLATE*>(dialogTemplate);
+  header->style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  header->cx = 100;
+  header->cy = 50;
+  HICON small = nullptr;
+  HICON big = nullptr;
+  {
+    TScriptedShape shape;
+    HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), header, nullptr, TShape::PreDlgProc,
+                                             reinterpret_cast<LPARAM>(&shape));
+    ASSERT_NE(nullptr, dialog);
+    Pump();  // the icons are posted
+    small = reinterpret_cast<HICON>(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0));
+    big = reinterpret_cast<HICON>(SendMessageA(dialog, WM_GETICON, ICON_BIG, 0));
+    EXPECT_TRUE(IsLiveIconHandle(small));
+    EXPECT_TRUE(IsLiveIconHandle(big));
+    EXPECT_NE(small, big);
+    DestroyWindow(dialog);
+    EXPECT_TRUE(IsLiveIconHandle(small)) << "the window does not destroy what it borrowed";
+  }
+  EXPECT_FALSE(IsLiveIconHandle(small));
+  EXPECT_FALSE(IsLiveIconHandle(big));
 }

@@ -2,16 +2,37 @@
 
 #include <gtest/gtest.h>
 
-TEST(VersionWord, PacksMajorMinorAndLowBuild) {
-  EXPECT_EQ(67766221u, MakeVersionWord(4, 10, 1997));
-  EXPECT_EQ(0x05010A28u, MakeVersionWord(5, 1, 2600));
-  // Windows 95/98 put the version into the build's high word: only its low
-  // 16 bits belong to the word.
-  EXPECT_EQ(0x040A07CEu, MakeVersionWord(4, 10, 0x040A07CE));
-  EXPECT_EQ(0x0400FFFFu, MakeVersionWord(4, 0, 0xFFFFFFFF));
-  // Fields too wide for their byte clamp instead of spilling upwards.
-  EXPECT_EQ(0x04FF0000u, MakeVersionWord(4, 256, 0));
-  EXPECT_EQ(0xFF000000u, MakeVersionWord(300, 0, 0));
+// The word exists to be compared: later versions give larger words, and a
+// field too wide for its place never reorders them.
+TEST(VersionWord, LaterVersionsGiveLargerWords) {
+  struct Version {
+    uint32_t major, minor, build;
+  } ascending[] = {
+      {3, 95, 0xFFFFFFFF},   // a build number larger than 16 bits
+      {4, 0, 950},           // Windows 95
+      {4, 0, 1381},          // NT 4.0
+      {4, 9, 0},
+      {4, 10, 1998},         // Windows 98
+      {4, 10, 2222},         // 98 SE
+      {4, 90, 3000},         // Me
+      {4, 300, 0},           // a minor too wide for its byte stays below 5.0
+      {5, 0, 2195},          // 2000
+      {5, 1, 2600},          // XP
+      {6, 1, 7601},          // 7
+      {10, 0, 19045},        // 10
+      {300, 0, 0},           // a major too wide for its byte stays at the top
+  };
+  for (size_t i = 1; i < sizeof ascending / sizeof ascending[0]; ++i) {
+    const Version& low = ascending[i - 1];
+    const Version& high = ascending[i];
+    EXPECT_LT(MakeVersionWord(low.major, low.minor, low.build),
+              MakeVersionWord(high.major, high.minor, high.build))
+        << low.major << "." << low.minor << "." << low.build << " < " << high.major << "."
+        << high.minor << "." << high.build;
+  }
+  // Windows 95 and 98 report the version again in the build's high word; only
+  // the build itself counts.
+  EXPECT_EQ(MakeVersionWord(4, 10, 1998), MakeVersionWord(4, 10, 0x040A07CE));
 }
 
 TEST(VersionWord, NewStylesStartAfter4_10_1997) {

@@ -33,6 +33,14 @@ target_include_directories(stowpane_resources PRIVATE ${ROOT}/resources)
 
 add_executable(Stowpane WIN32 ${ROOT}/app/WinMain.cpp $<TARGET_OBJECTS:stowpane_resources>)
 target_link_libraries(Stowpane PRIVATE stowpane_core)
+# The program a user copies is the optimised one without symbols; they stay
+# beside it in Stowpane.exe.debug, which a debugger finds through the link.
+add_custom_command(TARGET Stowpane POST_BUILD
+  COMMAND ${CMAKE_OBJCOPY} --only-keep-debug Stowpane.exe Stowpane.exe.debug
+  COMMAND ${CMAKE_STRIP} --strip-all Stowpane.exe
+  COMMAND ${CMAKE_OBJCOPY} --add-gnu-debuglink=Stowpane.exe.debug Stowpane.exe
+  WORKING_DIRECTORY $<TARGET_FILE_DIR:Stowpane>
+  VERBATIM)
 
 # Emulator: every test program runs under the run's Wine session.
 set(STOWPANE_WINEPREFIX ${CMAKE_BINARY_DIR}/../wineprefix)
@@ -52,6 +60,11 @@ target_link_libraries(unit_tests PRIVATE test_support)
 add_test(NAME unit_tests COMMAND ${WINE_RUN} $<TARGET_FILE:unit_tests>
   --gtest_output=xml:${WIN_RESULTS_DIR}/unit_tests.xml)
 set_tests_properties(unit_tests PROPERTIES TIMEOUT 600)
+
+# The shipped program carries no symbols and imports system libraries only.
+add_test(NAME product_is_stripped_and_static
+  COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DPROGRAM=$<TARGET_FILE:Stowpane>
+          -P ${ROOT}/cmake/CheckProduct.cmake)
 
 # Programs the tests drive: a window factory, a probe and a stand-in taskbar.
 set(TEST_PROGRAMS "")

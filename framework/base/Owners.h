@@ -81,6 +81,14 @@ struct TMemoryDcTraits {
 };
 using TMemoryDc = TUniqueHandle<TMemoryDcTraits>;
 
+// A module this program loaded (LoadLibrary, or mapped as data), freed once.
+// Never one it only looked up (GetModuleHandle): that reference is not ours.
+struct TModuleTraits {
+  using Handle = HMODULE;
+  static void Free(HMODULE module) { CHECK(FreeLibrary(module)); }
+};
+using TModuleHandle = TUniqueHandle<TModuleTraits>;
+
 // A kernel object: a process, thread, event or job (not a file: CreateFile
 // reports failure as INVALID_HANDLE_VALUE, which this owner would take).
 struct TKernelTraits {

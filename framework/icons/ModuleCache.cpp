@@ -22,24 +22,19 @@ std::unique_ptr<TModuleEntry> LoadEntry(const TString& path) {
   HMODULE running = GetModuleHandleA(path.c_str());
   if (running != nullptr && running == GetModuleHandleA(nullptr)) {
     // The program itself: it outlives every cache.
-    return std::make_unique<TModuleEntry>(running, true, kLoadedAsLibrary, path);
+    return std::make_unique<TModuleEntry>(running, kLoadedAsLibrary, path);
   }
   if (running != nullptr) {
     // Our own reference keeps it mapped even if its loader frees it.
-    HMODULE module = LoadLibraryA(path.c_str());
-    if (module != nullptr) return std::make_unique<TModuleEntry>(module, false, kLoadedAsLibrary, path);
+    TModuleHandle module(LoadLibraryA(path.c_str()));
+    if (module) return std::make_unique<TModuleEntry>(std::move(module), kLoadedAsLibrary, path);
   }
-  HMODULE mapped = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  if (mapped == nullptr) return nullptr;
-  return std::make_unique<TModuleEntry>(mapped, false, kMappedAsData, path);
+  TModuleHandle mapped(LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+  if (!mapped) return nullptr;
+  return std::make_unique<TModuleEntry>(std::move(mapped), kMappedAsData, path);
 }
 
 }  // namespace
-
-TModuleEntry::~TModuleEntry() {
-  table_.reset();
-  if (!borrowed_ && module_ != nullptr) FreeLibrary(module_);
-}
 
 bool TModuleEntry::IsProgram() const { return ToLowerLetters(ExtensionOf(path_)) == TString("exe"); }
 

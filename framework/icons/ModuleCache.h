@@ -6,8 +6,10 @@
 #include <windows.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
+#include "framework/base/Owners.h"
 #include "framework/icons/IconTable.h"
 #include "framework/text/TString.h"
 
@@ -16,16 +18,18 @@ constexpr int kLoadedAsLibrary = 1;   // LoadLibraryA: a reference to a module a
 
 class TModuleEntry {
  public:
-  TModuleEntry(HMODULE module, bool borrowed, int loadMode, const TString& path)
-      : module_(module), borrowed_(borrowed), loadMode_(loadMode), path_(path) {}
-  // The icons go first, then the module they were made from.
-  ~TModuleEntry();
+  // A module this program loaded: the entry frees it.
+  TModuleEntry(TModuleHandle module, int loadMode, const TString& path)
+      : module_(module.Get()), loaded_(std::move(module)), loadMode_(loadMode), path_(path) {}
+  // A module borrowed for the whole run (the program itself): never freed.
+  TModuleEntry(HMODULE borrowed, int loadMode, const TString& path)
+      : module_(borrowed), loadMode_(loadMode), path_(path) {}
   TModuleEntry(const TModuleEntry&) = delete;
   TModuleEntry& operator=(const TModuleEntry&) = delete;
 
   HMODULE Handle() const { return module_; }
   // A borrowed handle was given to us and is never freed.
-  bool Borrowed() const { return borrowed_; }
+  bool Borrowed() const { return !loaded_; }
   int LoadMode() const { return loadMode_; }
   // The canonical long form of the module's path.
   const TString& Path() const { return path_; }
@@ -41,9 +45,11 @@ class TModuleEntry {
 
  private:
   std::vector<TString> spellings_;
-  std::unique_ptr<TIconTable> table_;
   HMODULE module_;
-  bool borrowed_;
+  // Declared before the table, so that the icons go first and then the
+  // module they were made from.
+  TModuleHandle loaded_;
+  std::unique_ptr<TIconTable> table_;
   int loadMode_;
   TString path_;
 };

@@ -30,3 +30,7 @@ if(benchmark_FOUND AND BENCH_SOURCES)
     target_link_libraries(${name} PRIVATE pure_code_plain benchmark::benchmark)
   endforeach()
 endif()
+
+# The pure-folder check itself: it refuses Win32 and non-pure includes.
+add_test(NAME pure_check_refuses_win32_includes
+  COMMAND ${CMAKE_COMMAND} -DSCRATCH=${CMAKE_BINARY_DIR}/pure-check-test -P ${ROOT}/cmake/CheckPureTest.cmake)

@@ -9,10 +9,11 @@ TIconHandle ShellInfoIcon(const TString& path, DWORD attributes, UINT flags) {
   SHFILEINFOA info = {};
   const DWORD_PTR found =
       SHGetFileInfoA(path.c_str(), attributes, &info, sizeof info, SHGFI_ICON | flags);
-  // Whatever icon the call left behind is ours to destroy, even on failure.
-  TIconHandle icon(info.hIcon);
-  if (found == 0) icon.Reset();
-  return icon;
+  // After a failure the icon field is not to be trusted: a shell may fill it
+  // from a record it never initialised, and destroying that value could free
+  // an icon that someone else holds.
+  if (found == 0) return TIconHandle();
+  return TIconHandle(info.hIcon);
 }
 
 bool ShellHasIcon(const TString& path, DWORD attributes, UINT flags) {

@@ -5,6 +5,8 @@
 
 #ifdef _WIN32
 #  include <windows.h>  // indented: this file is shared with the native build
+
+#  include "tests/support/FailedCheckWatch.h"
 #endif
 
 int main(int argc, char** argv) {
@@ -17,6 +19,15 @@ int main(int argc, char** argv) {
                  GetACP());
     return 3;
   }
-#endif
+  WatchFailedChecks();
+  const int result = RUN_ALL_TESTS();
+  if (TestsWithUnexpectedFailedChecks() > 0) {
+    std::fprintf(stderr, "FATAL: checks failed in %d test(s) that did not expect it\n",
+                 TestsWithUnexpectedFailedChecks());
+    return 1;
+  }
+  return result;
+#else
   return RUN_ALL_TESTS();
+#endif
 }

@@ -4,10 +4,12 @@
 
 #include "framework/base/Check.h"
 #include "framework/base/Owners.h"
+#include "tests/support/FailedCheckWatch.h"
 
 // The test build is a release build: a failed check is counted and reported,
 // and the program carries on.
 TEST(Check, CountsFailuresEvaluatesOnceAndCarriesOn) {
+  AllowFailedChecksInThisTest();
   const unsigned before = FailedCheckCount();
   int evaluations = 0;
   CHECK(++evaluations == 1);
@@ -19,6 +21,7 @@ TEST(Check, CountsFailuresEvaluatesOnceAndCarriesOn) {
 
 // An owner whose handle was freed behind its back says so when it frees it.
 TEST(Check, AnOwnerReportsAFreeThatFails) {
+  AllowFailedChecksInThisTest();
   HICON icon = CopyIcon(LoadIconA(nullptr, IDI_APPLICATION));
   ASSERT_NE(nullptr, icon);
   const unsigned before = FailedCheckCount();

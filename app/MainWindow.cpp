@@ -16,6 +16,8 @@ TMainWindow::TMainWindow() : TShape(nullptr, kApplicationName) {
   // The main window exists to own the tray icon and the timer: it is shown
   // only as the emergency window.
   SetShow(false);
+  // The colour scheme's change recolours the background pictures once, here.
+  SetMainShape(this);
   trayMenuResource_.Reset(LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(IDM_TRAY_MENU)));
   trayMenu_ = GetSubMenu(trayMenuResource_.Get(), 0);
   emergencyMenu_.Reset(LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(IDM_EMERGENCY_MENU)));

@@ -138,3 +138,11 @@ struct TShellItemListTraits {
   static void Free(struct _ITEMIDLIST* list);
 };
 using TShellItemList = TUniqueHandle<TShellItemListTraits>;
+
+// A logical palette made for its holder. It must not be selected into any
+// device context when freed: whoever selects it selects the previous one back.
+struct TPaletteTraits {
+  using Handle = HPALETTE;
+  static void Free(HPALETTE palette) { CHECK(DeleteObject(palette)); }
+};
+using TPaletteHandle = TUniqueHandle<TPaletteTraits>;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "framework/window/BackgroundPicture.h"
 #include "framework/window/TShape.h"
 
 std::list<TShape*>& ModelessShapes() {
@@ -35,7 +36,10 @@ bool DispatchToModeless(MSG& msg) {
   return false;
 }
 
-void CloseAllModeless() { ModelessShapes().clear(); }
+void CloseAllModeless() {
+  ModelessShapes().clear();
+  ReleaseBackgroundPictures();
+}
 
 void ShowAllModeless(bool show) {
   for (TShape* shape : ModelessShapes()) {

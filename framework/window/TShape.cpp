@@ -5,19 +5,27 @@
 #include <commctrl.h>
 #include <mmsystem.h>
 
+#include "framework/registry/RegGlobalKeys.h"
+#include "framework/registry/RegSection.h"
 #include "framework/window/Application.h"
+#include "framework/window/BackgroundPicture.h"
 #include "framework/window/DisplayText.h"
 #include "framework/window/ModelessShapes.h"
 #include "framework/window/TranslateKeys.h"
 #include "framework/window/WindowUtils.h"
+#include "framework/window/pure/Captions.h"
 
 namespace {
 
 const char* const kDropDownListClass = "FloatComboListClass";
 const char* const kDropDownListTitle = "DropDownList";
-constexpr int kContextHelpCommand = 9999;
 
-// Esc in a shape first closes any open drop-down list of ours.
+TShape* g_mainShape = nullptr;
+
+bool IsRecolouringShape(const TShape* shape) { return g_mainShape == nullptr || g_mainShape == shape; }
+
+}  // namespace
+
 bool CloseOpenDropDownLists() {
   bool anyVisible = false;
   for (HWND list : CollectWindowsOf(nullptr, kDropDownListClass, kDropDownListTitle)) {
@@ -27,13 +35,16 @@ bool CloseOpenDropDownLists() {
   return anyVisible;
 }
 
-}  // namespace
-
 TShape::TShape(HWND owner, const char* title) : TWindow(owner) {
   SetTitle(title ? TString(title) : ApplicationName());
 }
 
-TShape::~TShape() { ForgetModeless(this); }
+TShape::~TShape() {
+  ForgetModeless(this);
+  if (g_mainShape == this) g_mainShape = nullptr;
+}
+
+void TShape::SetMainShape(TShape* shape) { g_mainShape = shape; }
 
 void TShape::SetTitle(const TString& title) {
   title_ = ToDisplayText(title);
@@ -131,12 +142,83 @@ TDispatchResult TShape::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
       FocusFirstTabStop(*this);
       return TDispatchResult::NotHandled();
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      BeginPaint(handle_, &paint);
-      EndPaint(handle_, &paint);
+    case WM_PAINT:
+      OnPaint();
       return TDispatchResult::Handled(0);
+    case WM_NCHITTEST: {
+      // The whole background drags the shape, unless the right button is down
+      // (a context menu is on its way).
+      const LRESULT hit = DefWindowProcA(handle_, msg, wParam, lParam);
+      if (hit == HTCLIENT && (GetKeyState(VK_RBUTTON) & 0x8000) == 0) return TDispatchResult::Handled(HTCAPTION);
+      return TDispatchResult::Handled(hit);
     }
+    case WM_SHOWWINDOW:
+      for (TElement* element : paintList_) element->OnShow(*this, wParam != 0);
+      return TDispatchResult::NotHandled();
+    case WM_SETTINGCHANGE:
+      if (wParam == SPI_SETNONCLIENTMETRICS) {
+        if (IsRecolouringShape(this)) RecolourBackgroundPictures();
+        PostToAll(CollectWindowsOf(handle_, nullptr, nullptr), msg, wParam, lParam);
+        InvalidateRect(handle_, nullptr, TRUE);
+        return TDispatchResult::Handled(0);
+      }
+      return TDispatchResult::NotHandled();
+    case WM_ACTIVATEAPP:
+      PostToWindowsOf(handle_, kDropDownListClass, "", WM_SHOWWINDOW, wParam, 0);
+      PostToWindowsOf(handle_, kClassName, nullptr, WM_ACTIVATEAPP, wParam, lParam);
+      return TDispatchResult::NotHandled();
+    case WM_NCACTIVATE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+      CloseOpenDropDownLists();
+      return TDispatchResult::NotHandled();
+    case WM_CTLCOLORLISTBOX:
+      if (!IsWindowEnabled(reinterpret_cast<HWND>(lParam))) {
+        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
+        return TDispatchResult::Handled(reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE)));
+      }
+      return TDispatchResult::NotHandled();
+    case WM_MENUSELECT:
+      OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+      return TDispatchResult::NotHandled();
+    case WM_DRAWITEM:
+      if (statusBar_ != nullptr && wParam == static_cast<WPARAM>(GetDlgCtrlID(statusBar_))) {
+        DrawStatusPart(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TDispatchResult::Handled(TRUE);
+      }
+      return TDispatchResult::NotHandled();
+    case WM_INITMENUPOPUP:
+      if (HIWORD(lParam) != 0) {
+        const bool topmost = (GetWindowLongA(handle_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        CheckMenuItem(reinterpret_cast<HMENU>(wParam), kAlwaysOnTopCommand,
+                      MF_BYCOMMAND | (topmost ? MF_CHECKED : MF_UNCHECKED));
+      }
+      return TDispatchResult::NotHandled();
+    case WM_CONTEXTMENU:
+      OnContextMenu(reinterpret_cast<HWND>(wParam), static_cast<short>(LOWORD(lParam)),
+                    static_cast<short>(HIWORD(lParam)));
+      return TDispatchResult::Handled(0);
+    case WM_HELP:
+      OnHelp(*reinterpret_cast<const HELPINFO*>(lParam));
+      return TDispatchResult::Handled(TRUE);
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (content_.OnScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam), static_cast<short>(HIWORD(wParam)))) {
+        return TDispatchResult::Handled(0);
+      }
+      return TDispatchResult::NotHandled();
+    case WM_ENTERSIZEMOVE:
+      BeginSnapping();
+      return TDispatchResult::NotHandled();
+    case WM_MOVING:
+      SnapWhileMoving(*reinterpret_cast<RECT*>(lParam));
+      return TDispatchResult::Handled(TRUE);
+    case WM_SIZING:
+      SnapWhileSizing(static_cast<int>(wParam), *reinterpret_cast<RECT*>(lParam));
+      return TDispatchResult::Handled(TRUE);
+    case WM_EXITSIZEMOVE:
+      EndSnapping();
+      return TDispatchResult::NotHandled();
     case WM_CLOSE:
       if (!CanClose()) return TDispatchResult::Handled(0);
       FinishClosing();
@@ -147,7 +229,10 @@ TDispatchResult TShape::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: {
       const int id = LOWORD(wParam);
       if (id == IDCANCEL && CloseOpenDropDownLists()) return TDispatchResult::Handled(-1);
-      if (id == kContextHelpCommand) return TDispatchResult::Handled(0);
+      if (id == kContextHelpCommand) {
+        ShowContextHelp();
+        return TDispatchResult::Handled(0);
+      }
       OnCommand(id, reinterpret_cast<HWND>(lParam), HIWORD(wParam));
       return TDispatchResult::NotHandled();
     }
@@ -160,18 +245,21 @@ TDispatchResult TShape::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TShape::OnSysCommand(WPARAM command, int x, int y) {
+  bool handled = false;
+  const LRESULT result = OnShapeSysCommand(command, x, y, handled);
+  if (handled) return result;
   return DefWindowProcA(handle_, WM_SYSCOMMAND, command, MAKELPARAM(x, y));
 }
 
-LRESULT TShape::OnCommand(int id, HWND control, int /*code*/) {
+LRESULT TShape::OnCommand(int id, HWND control, int code) {
   if (id == IDCANCEL && control == nullptr) {
     PostMessageA(handle_, WM_SYSCOMMAND, SC_CLOSE, 0);
     return 0;
   }
-  return -1;  // no content element took it
+  return content_.OnCommand(id, control, code) ? 0 : -1;
 }
 
-LRESULT TShape::OnNotify(WPARAM, LPARAM) { return 0; }
+LRESULT TShape::OnNotify(WPARAM wParam, LPARAM lParam) { return content_.OnNotify(wParam, lParam) ? 1 : 0; }
 
 void TShape::FinishClosing() {
   if (sounding_) {
@@ -195,33 +283,110 @@ void TShape::FinishClosing() {
 
 void TShape::Build() {
   RegisterShapeClass();
+  ShapeBackground();
+  contextHelp_ = false;
   OnPrepare();
   sounding_ = false;
+  paintList_.clear();
   accelerators_.clear();
   CreateHandle();
   if (handle_ == nullptr) return;
   SetPropA(handle_, kDialogProperty, this);
+  ExtendSystemMenu();
   if (statusBarId_ != 0) {
     const int id = statusBarId_ == -1 ? controlIdCounter_ : statusBarId_;
     statusBar_ = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | CCS_BOTTOM | SBARS_SIZEGRIP, "", handle_,
                                      static_cast<UINT>(id));
   }
-  controlIdCounter_ = 5000;
-  if (!closable_) {
-    EnableMenuItem(GetSystemMenu(handle_, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED | MF_DISABLED);
-  }
+  CreateContent();
+  if (contextHelp_) MakeHelpMenu();
   OnInitialize();
   if (handle_ == nullptr || !IsWindow(handle_)) return;
   if (GetDlgItem(handle_, IDHELP) != nullptr) accelerators_.push_back({FVIRTKEY, VK_F1, IDHELP});
-  if (show_) {
-    ShowWindow(handle_, SW_SHOWNORMAL);
-    UpdateWindow(handle_);
+  PositionAfterBuild();
+  lastRectangle_ = WindowRectangle();
+}
+
+void TShape::CreateContent() {
+  captions_.clear();
+  controlIdCounter_ = 5000;
+  HDC dc = GetDC(handle_);
+  HGDIOBJ previous = dc != nullptr ? SelectObject(dc, Font()) : nullptr;
+  const TLayoutSize size = content_.Measure(*this, dc);
+  if (dc != nullptr) {
+    SelectObject(dc, previous);
+    ReleaseDC(handle_, dc);
   }
+  AssignAccelerators(captions_);
+  int statusHeight = 0;
+  if (statusBar_ != nullptr) {
+    RECT bar{};
+    GetWindowRect(statusBar_, &bar);
+    statusHeight = bar.bottom - bar.top;
+  }
+  content_.Create(*this, horizontalMargin_, verticalMargin_);
+  SetClientSize(size.width + 2 * horizontalMargin_, size.height + 2 * verticalMargin_ + statusHeight);
+  for (HWND child = GetWindow(handle_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
+  }
+}
+
+void TShape::AddCaption(TString* caption) {
+  if (caption != nullptr) captions_.push_back(caption);
+}
+
+void TShape::AddToPaintList(TElement* element) {
+  if (element != nullptr) paintList_.push_back(element);
+}
+
+HFONT TShape::Font() const { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+
+void TShape::Save(TRegKeyList& keys) {
+  if (SettingsName().IsEmpty()) {
+    content_.Save(keys);
+    return;
+  }
+  TRegSection section = OpenSection(keys, SettingsName());
+  content_.Save(section.Keys());
+}
+
+void TShape::Load(TRegKeyList& keys) {
+  if (SettingsName().IsEmpty()) {
+    content_.Load(keys);
+    return;
+  }
+  TRegSection section = OpenSection(keys, SettingsName());
+  content_.Load(section.Keys());
+}
+
+void TShape::OnPaint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(handle_, &paint);
+  if (dc == nullptr) return;
+  if (!IsPaletteDisplay(dc)) {
+    RECT client{};
+    GetClientRect(handle_, &client);
+    if (statusBar_ != nullptr) {
+      RECT bar{};
+      GetWindowRect(statusBar_, &bar);
+      client.bottom -= bar.bottom - bar.top;
+    }
+    DrawBackground(*ShapeBackground(), dc, client.left, client.top, client.right - client.left,
+                   client.bottom - client.top);
+  }
+  for (TElement* element : paintList_) element->Paint(*this, dc);
+  EndPaint(handle_, &paint);
 }
 
 int TShape::CleanUp() {
   accelerators_.clear();
+  if (handle_ != nullptr && IsWindow(handle_) && IsWindowVisible(handle_)) {
+    for (TElement* element : paintList_) element->OnShow(*this, false);
+  }
+  content_.OnClose(*this);
+  helpMenu_.Reset();
   statusBar_ = nullptr;
+  positionMenu_ = nullptr;
   return result_;
 }
 

@@ -4,12 +4,27 @@
 // derived window overrides; its message loop is the program's main loop.
 #include <windows.h>
 
+#include <vector>
+
 #include "framework/base/Owners.h"
 #include "framework/text/TString.h"
 #include "framework/window/Accelerators.h"
+#include "framework/window/ShapeCommands.h"
+#include "framework/window/TElement.h"
 #include "framework/window/TWindow.h"
+#include "framework/window/pure/Rectangle.h"
+#include "framework/window/pure/Snapping.h"
 
 class TRegKeyList;
+
+
+// Closes every open drop-down list of the program (they close on losing the
+// focus); true when one was open.
+bool CloseOpenDropDownLists();
+
+// A worker that flashes `window`'s caption `count` times, `interval` ms each
+// way (-1: the caret blink time), and ends by itself.
+void FlashWindowAsync(HWND window, int count, int interval);
 
 // Settings interface of a shape: its content written to and read from keys.
 class TShapeSettings {
@@ -53,8 +68,9 @@ class TShape : public TWindow, public TShapeSettings {
   virtual LRESULT OnCommand(int id, HWND control, int code);
   virtual LRESULT OnNotify(WPARAM wParam, LPARAM lParam);
   virtual void OnElementChange(void* /*element*/) {}
-  void Save(TRegKeyList&) override {}
-  void Load(TRegKeyList&) override {}
+  // The content, in the shape's own section when it has a settings name.
+  void Save(TRegKeyList& keys) override;
+  void Load(TRegKeyList& keys) override;
 
   static LRESULT CALLBACK PreWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   static INT_PTR CALLBACK PreDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -73,10 +89,49 @@ class TShape : public TWindow, public TShapeSettings {
   HMENU Menu() const { return menu_; }
   void SetStatusBar(int id) { statusBarId_ = id; }
   HWND StatusBar() const { return statusBar_; }
+  // The menu help text the status bar shows, and whether its item is usable.
+  const TString& StatusText() const { return statusText_; }
+  bool StatusEnabled() const { return statusEnabled_; }
   void SetClosable(bool on) { closable_ = on; }
   void SetShow(bool on) { show_ = on; }
   int Result() const { return result_; }
   TAcceleratorTable& Accelerators() { return accelerators_; }
+
+  // The content: a group docked to fill, centred, with gaps of 12.
+  TGroupElement& Content() { return content_; }
+  template <class... Elements>
+  void AddContent(Elements&&... elements) {
+    (content_.Add(TElementPointer(std::forward<Elements>(elements))), ...);
+  }
+  // What elements use while the shape is built.
+  void AddCaption(TString* caption);
+  void AddToPaintList(TElement* element);
+  int NextControlId() { return ++controlIdCounter_; }
+  HFONT Font() const;
+  // An element with context-help ids asks for the caption's help button.
+  void RequestContextHelp() { contextHelp_ = true; }
+
+  // Placement: remembered under `name` in `keys` (null: section "Serialize" of
+  // the application's keys); an empty name remembers nothing.
+  void SetPlacementName(const TString& name) { placementName_ = name; }
+  void SetPlacementKeys(const TRegKeyList* keys) { placementKeys_ = keys; }
+  bool SavePlacement();
+  bool RestorePlacement();
+  void CenterOnScreen();
+  void MoveToCursor();
+  void SetClientSize(int width, int height);
+  void SetMoveSnapping(bool on) { moveSnapping_ = on; }
+  void SetSizeSnapping(bool on) { sizeSnapping_ = on; }
+
+  // The shape that recolours the background pictures when the colour scheme
+  // changes (the application's main window); with none, every shape does.
+  static void SetMainShape(TShape* shape);
+
+  // Translucency, where the system has layered windows.
+  static bool HasLayering();
+  void SetTranslucent(bool on);
+  void ApplyAlpha(BYTE alpha);
+  void ApplyColorKey(COLORREF colour);
 
   // The build before the first show and the clean-up after the window has
   // gone; the loop and the modeless list call them.
@@ -95,12 +150,34 @@ class TShape : public TWindow, public TShapeSettings {
   void FinishClosing();
 
  private:
+  void ExtendSystemMenu();
+  void CreateContent();
+  void MakeHelpMenu();
+  void PositionAfterBuild();
+  void CheckPositionCommand(UINT command);
+  void OnPaint();
+  void OnMenuSelect(UINT item, UINT flags, HMENU menu);
+  void OnContextMenu(HWND window, int x, int y);
+  void OnHelp(const HELPINFO& help);
+  void BeginSnapping();
+  void SnapWhileMoving(RECT& rect);
+  void SnapWhileSizing(int edge, RECT& rect);
+  void EndSnapping();
+  TRectangle WindowRectangle() const;
+  TRectangle CursorRectangle() const;
+  LRESULT OnShapeSysCommand(WPARAM command, int x, int y, bool& handled);
+  void DrawStatusPart(const DRAWITEMSTRUCT& item);
+  void ShowContextHelp();
+
   TString title_;
   HMENU menu_ = nullptr;
   int result_ = 0;
   WORD notifyCommand_ = 0;
   int statusBarId_ = 0;
   HWND statusBar_ = nullptr;
+  TString statusText_;
+  bool statusEnabled_ = true;
+  HICON statusIcon_ = nullptr;  // a shared system icon
   bool closable_ = true;
   bool show_ = true;
   bool ownerWasEnabled_ = false;
@@ -108,6 +185,23 @@ class TShape : public TWindow, public TShapeSettings {
   bool sounding_ = false;
   int controlIdCounter_ = 5000;
   TAcceleratorTable accelerators_;
+  TGroupElement content_{kDockFill, kAlignCentre, 12, 12};
+  int horizontalMargin_ = 12;
+  int verticalMargin_ = 12;
+  bool contextHelp_ = false;
+  std::vector<TString*> captions_;
+  std::vector<TElement*> paintList_;
+  TMenuHandle helpMenu_;
+  HWND helpTarget_ = nullptr;
+  HMENU positionMenu_ = nullptr;  // part of the system menu, which the window owns
+  TString placementName_;
+  const TRegKeyList* placementKeys_ = nullptr;
+  bool moveSnapping_ = true;
+  bool sizeSnapping_ = false;
+  bool snapping_ = false;
+  TSnapEdges snapEdges_;
+  TRectangle moveStart_;
+  TRectangle lastRectangle_;
   // The title-bar icons of a shape built as a dialog: its window only
   // borrows them.
   TIconHandle smallIcon_;

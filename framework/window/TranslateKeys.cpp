@@ -4,12 +4,10 @@
 
 #include <cstring>
 
+#include "framework/window/ShapeCommands.h"
 #include "framework/window/WindowUtils.h"
 
 namespace {
-
-constexpr UINT kAlwaysOnTopCommand = 0xF666;
-constexpr UINT kTranslucentCommand = 0xF66C;
 
 DefaultButtonTest g_defaultButtonTest = nullptr;
 

@@ -26,9 +26,9 @@ TSetLayeredWindowAttributes LayeringFunction() {
   // Looked up once: the answer belongs to the system, not to the window.
   static const TSetLayeredWindowAttributes function = [] {
     HMODULE user = GetModuleHandleA("USER32.DLL");
-    return user != nullptr
-               ? reinterpret_cast<TSetLayeredWindowAttributes>(GetProcAddress(user, "SetLayeredWindowAttributes"))
-               : nullptr;
+    // Through the generic function type, which any function pointer may pass.
+    FARPROC found = user != nullptr ? GetProcAddress(user, "SetLayeredWindowAttributes") : nullptr;
+    return reinterpret_cast<TSetLayeredWindowAttributes>(reinterpret_cast<void (*)()>(found));
   }();
   return function;
 }

@@ -178,6 +178,11 @@ TDispatchResult TShape::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
         return TDispatchResult::Handled(reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE)));
       }
       return TDispatchResult::NotHandled();
+    case WM_QUERYNEWPALETTE:
+      return TDispatchResult::Handled(RealizeShapePalette(false) ? TRUE : FALSE);
+    case WM_PALETTECHANGED:
+      if (reinterpret_cast<HWND>(wParam) != handle_) RealizeShapePalette(true);
+      return TDispatchResult::Handled(0);
     case WM_MENUSELECT:
       OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
       return TDispatchResult::NotHandled();
@@ -357,6 +362,26 @@ void TShape::Load(TRegKeyList& keys) {
   }
   TRegSection section = OpenSection(keys, SettingsName());
   content_.Load(section.Keys());
+}
+
+bool TShape::RealizeShapePalette(bool background) {
+  HPALETTE palette = ShapeBackground()->Palette();
+  if (palette == nullptr || handle_ == nullptr) return false;
+  HDC dc = GetDC(handle_);
+  if (dc == nullptr) return false;
+  HPALETTE previous = SelectPalette(dc, palette, background ? TRUE : FALSE);
+  const UINT changed = RealizePalette(dc);
+  // Another window's palette took the colours: remap what is shown now.
+  if (changed != 0 && changed != GDI_ERROR) {
+    if (background) {
+      UpdateColors(dc);
+    } else {
+      InvalidateRect(handle_, nullptr, TRUE);
+    }
+  }
+  SelectPalette(dc, previous, TRUE);
+  ReleaseDC(handle_, dc);
+  return changed != 0 && changed != GDI_ERROR;
 }
 
 void TShape::OnPaint() {

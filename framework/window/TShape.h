@@ -156,6 +156,9 @@ class TShape : public TWindow, public TShapeSettings {
   void PositionAfterBuild();
   void CheckPositionCommand(UINT command);
   void OnPaint();
+  // Selects and realises the background picture's palette, where it has one;
+  // true when colours changed.
+  bool RealizeShapePalette(bool background);
   void OnMenuSelect(UINT item, UINT flags, HMENU menu);
   void OnContextMenu(HWND window, int x, int y);
   void OnHelp(const HELPINFO& help);

@@ -453,3 +453,87 @@ TEST_F(ShapeBuild, TranslucencyFollowsTheViewSettingsAndIgnoresBadOnes) {
 }
 
 }  // namespace
+
+namespace {
+
+// An element that keeps one number under its settings name.
+class TNumberElement : public TElement {
+ public:
+  TNumberElement(const char* name, DWORD value) : value(value) { SetSettingsName(name); }
+  TLayoutSize Measure(TShape&, HDC) override { return {1, 1}; }
+  void Save(const TRegKeyList& keys) override { TRegDword(keys, SettingsName()).Write(value); }
+  void Load(const TRegKeyList& keys) override { value = TRegDword(keys, SettingsName()).Get(0); }
+  DWORD value;
+};
+
+// A group with a settings name keeps its children in a section of that
+// name; without one they share the keys they are given.
+TEST_F(ShapeBuild, GroupsSaveAndLoadTheirChildrenInTheirOwnSection) {
+  TShape shape(nullptr, "settings");
+  shape.SetSettingsName("Settings");
+  auto* top = shape.Content().Add(std::make_unique<TNumberElement>("Top", 1));
+  auto inner = MakeGroup(kDockTop, kAlignLeft, 0, 0, std::make_unique<TNumberElement>("Inner", 2));
+  inner->SetSettingsName("Group");
+  auto* group = shape.Content().Add(std::move(inner));
+  auto plain = MakeGroup(kDockTop, kAlignLeft, 0, 0, std::make_unique<TNumberElement>("Plain", 3));
+  shape.Content().Add(std::move(plain));
+  TRegKeyList keys = ApplicationKeys();
+  shape.Save(keys);
+  {
+    TRegSection settings = OpenSection(ApplicationKeys(), "Settings");
+    EXPECT_EQ(1u, TRegDword(settings.Keys(), "Top").Get(0));
+    EXPECT_EQ(3u, TRegDword(settings.Keys(), "Plain").Get(0));
+    EXPECT_FALSE(TRegDword(settings.Keys(), "Inner").Exists());
+    TRegSection inGroup = OpenSection(settings, "Group");
+    EXPECT_EQ(2u, TRegDword(inGroup.Keys(), "Inner").Get(0));
+  }
+  static_cast<TNumberElement*>(top)->value = 0;
+  static_cast<TNumberElement&>(static_cast<TGroupElement*>(group)->Child(0)).value = 0;
+  shape.Load(keys);
+  EXPECT_EQ(1u, static_cast<TNumberElement*>(top)->value);
+  EXPECT_EQ(2u, static_cast<TNumberElement&>(static_cast<TGroupElement*>(group)->Child(0)).value);
+}
+
+// A drag that brings an edge within 7 pixels of the work area's inner line
+// snaps to it; Shift lets the window go where the user puts it.
+TEST_F(ShapeBuild, MovingSnapsToTheWorkAreaUnlessShiftIsDown) {
+  TShape shape(nullptr, "snap");
+  shape.SetPlacementName("Snap");
+  Open(shape);
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const RECT start = WindowRect(shape.Handle());
+  const int width = start.right - start.left, height = start.bottom - start.top;
+  BYTE saved[256] = {};
+  GetKeyboardState(saved);
+  for (bool shift : {false, true}) {
+    SCOPED_TRACE(shift ? "with Shift" : "without Shift");
+    BYTE keys[256] = {};
+    if (shift) keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageA(shape.Handle(), WM_ENTERSIZEMOVE, 0, 0);
+    // 5 pixels right of the line 8 pixels inside the work area's left edge.
+    RECT moving{work.left + 13, work.top + 100, work.left + 13 + width, work.top + 100 + height};
+    SendMessageA(shape.Handle(), WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&moving));
+    EXPECT_EQ(shift ? work.left + 13 : work.left + 8, moving.left);
+    EXPECT_EQ(width, moving.right - moving.left);
+    SendMessageA(shape.Handle(), WM_EXITSIZEMOVE, 0, 0);
+  }
+  SetKeyboardState(saved);
+  Close(shape);
+}
+
+TEST_F(ShapeBuild, AtTheCursorCentresTheShapeOnIt) {
+  TShape shape(nullptr, "cursor");
+  shape.SetPlacementName("Cursor");
+  Open(shape);
+  ASSERT_TRUE(SetCursorPos(400, 300));
+  SendMessageA(shape.Handle(), WM_SYSCOMMAND, kAtCursorCommand, 0);
+  const RECT rect = WindowRect(shape.Handle());
+  EXPECT_LE(std::abs((rect.left + rect.right) / 2 - 400), 1);
+  EXPECT_LE(std::abs((rect.top + rect.bottom) / 2 - 300), 1);
+  EXPECT_TRUE(IsChecked(GetSystemMenu(shape.Handle(), FALSE), kAtCursorCommand));
+  Close(shape);
+}
+
+}  // namespace

@@ -4,7 +4,9 @@
 // and translucency commands, the status bar's menu help, and context help.
 #include <commctrl.h>
 
+#include "framework/icons/IconFactories.h"
 #include "framework/window/Application.h"
+#include "framework/window/IconMenu.h"
 #include "framework/window/DisplayText.h"
 #include "framework/window/StringResource.h"
 #include "framework/window/TShape.h"
@@ -151,31 +153,18 @@ void TShape::OnMenuSelect(UINT item, UINT flags, HMENU menu) {
   SendMessageA(statusBar_, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&right));
   if (flags == 0xFFFF || (flags & MF_POPUP) != 0 || menu == nullptr) {
     statusText_ = TString();
-    statusIcon_ = nullptr;
     SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(""));
     return;
   }
   statusText_ = StringResource(item);
   statusEnabled_ = (flags & (MF_DISABLED | MF_GRAYED)) == 0;
-  statusIcon_ = statusText_.IsEmpty() ? nullptr : LoadIconA(nullptr, IDI_ASTERISK);
   SendMessageA(statusBar_, SB_SETTEXTA, SBT_OWNERDRAW | SBT_NOBORDERS, 0);
 }
 
 void TShape::DrawStatusPart(const DRAWITEMSTRUCT& item) {
-  HDC dc = item.hDC;
-  RECT area = item.rcItem;
-  const int iconSize = GetSystemMetrics(SM_CXSMICON);
-  if (statusIcon_ != nullptr) {
-    const int top = area.top + (area.bottom - area.top - iconSize) / 2;
-    DrawIconEx(dc, area.left + 2, top, statusIcon_, iconSize, iconSize, 0, nullptr, DI_NORMAL);
-    area.left += iconSize + 6;
-  }
-  const int previousMode = SetBkMode(dc, TRANSPARENT);
-  const COLORREF previousColour =
-      SetTextColor(dc, GetSysColor(statusEnabled_ ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-  DrawTextA(dc, statusText_.c_str(), -1, &area, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-  SetTextColor(dc, previousColour);
-  SetBkMode(dc, previousMode);
+  // The information icon goes with a help text only.
+  DrawIconStatusPart(item.hDC, item.rcItem, statusText_.IsEmpty() ? nullptr : StockIcon(32516 /* IDI_ASTERISK */),
+                     statusText_, statusEnabled_);
 }
 
 void TShape::MakeHelpMenu() {
@@ -183,6 +172,9 @@ void TShape::MakeHelpMenu() {
   helpMenu_.Reset(CreatePopupMenu());
   if (helpMenu_) {
     AppendMenuA(helpMenu_.Get(), MF_STRING, kContextHelpCommand, ToDisplayText("ヘルプ(&H)").c_str());
+    // The item shows the icon of help files.
+    helpIcons_ = MakeIconMenu(helpMenu_.Get(), {ByCommand(kContextHelpCommand, ShellTypeIcon("*.hlp"))});
+    if (helpIcons_) AttachIconMenu(*helpIcons_);
   }
 }
 

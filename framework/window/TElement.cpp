@@ -5,6 +5,7 @@
 #include "framework/registry/RegSection.h"
 #include "framework/window/DisplayText.h"
 #include "framework/window/TShape.h"
+#include "framework/window/TransparentControls.h"
 
 namespace {
 // The group box takes no commands: its id is the "no id" of static controls.
@@ -19,26 +20,32 @@ TGroupElement::TGroupElement(int dock, int align, int horizontalGap, int vertica
 
 TElement* TGroupElement::Add(TElementPointer child) {
   if (!child) return nullptr;
-  children_.push_back(std::move(child));
-  return children_.back().get();
+  owned_.push_back(std::move(child));
+  children_.push_back(owned_.back().get());
+  return children_.back();
+}
+
+TElement* TGroupElement::AddShared(TElement* child) {
+  if (child != nullptr) children_.push_back(child);
+  return child;
 }
 
 void TGroupElement::Save(const TRegKeyList& keys) {
   if (SettingsName().IsEmpty()) {
-    for (auto& child : children_) child->Save(keys);
+    for (TElement* child : children_) child->Save(keys);
     return;
   }
   TRegSection section = OpenSection(keys, SettingsName());
-  for (auto& child : children_) child->Save(section.Keys());
+  for (TElement* child : children_) child->Save(section.Keys());
 }
 
 void TGroupElement::Load(const TRegKeyList& keys) {
   if (SettingsName().IsEmpty()) {
-    for (auto& child : children_) child->Load(keys);
+    for (TElement* child : children_) child->Load(keys);
     return;
   }
   TRegSection section = OpenSection(keys, SettingsName());
-  for (auto& child : children_) child->Load(section.Keys());
+  for (TElement* child : children_) child->Load(section.Keys());
 }
 
 void TGroupElement::SetSpacing(int horizontal, int vertical) {
@@ -49,7 +56,7 @@ void TGroupElement::SetSpacing(int horizontal, int vertical) {
 TLayoutSize TGroupElement::Measure(TShape& shape, HDC dc) {
   std::vector<TDockChild> measured;
   measured.reserve(children_.size());
-  for (auto& child : children_) {
+  for (TElement* child : children_) {
     measured.push_back({child->Dock(), child->Align(), child->Measure(shape, dc)});
   }
   const bool captioned = !caption_.IsEmpty();
@@ -61,11 +68,12 @@ TLayoutSize TGroupElement::Measure(TShape& shape, HDC dc) {
 void TGroupElement::Create(TShape& shape, int x, int y) {
   box_ = nullptr;
   if (!caption_.IsEmpty()) {
-    box_ = CreateWindowExA(0, "BUTTON", ToDisplayText(caption_).c_str(), WS_CHILD | WS_VISIBLE | BS_GROUPBOX,
+    box_ = CreateWindowExA(0, "TransparentButton", ToDisplayText(caption_).c_str(), WS_CHILD | WS_VISIBLE | BS_GROUPBOX,
                            x, y, layout_.size.width, layout_.size.height, shape.Handle(),
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGroupBoxId)), ProgramInstance(),
                            nullptr);
   }
+  BindTransparentControl(box_, &box_);
   for (size_t i = 0; i < children_.size() && i < layout_.offsets.size(); ++i) {
     children_[i]->Create(shape, x + layout_.offsets[i].x, y + layout_.offsets[i].y);
   }
@@ -74,36 +82,36 @@ void TGroupElement::Create(TShape& shape, int x, int y) {
 }
 
 void TGroupElement::OnClose(TShape& shape) {
-  for (auto& child : children_) child->OnClose(shape);
+  for (TElement* child : children_) child->OnClose(shape);
 }
 
 void TGroupElement::Paint(TShape& shape, HDC dc) {
-  for (auto& child : children_) child->Paint(shape, dc);
+  for (TElement* child : children_) child->Paint(shape, dc);
 }
 
 bool TGroupElement::OnCommand(int id, HWND control, int code) {
-  for (auto& child : children_) {
+  for (TElement* child : children_) {
     if (child->OnCommand(id, control, code)) return true;
   }
   return false;
 }
 
 bool TGroupElement::OnContextMenu(HWND window, int x, int y) {
-  for (auto& child : children_) {
+  for (TElement* child : children_) {
     if (child->OnContextMenu(window, x, y)) return true;
   }
   return false;
 }
 
 bool TGroupElement::OnNotify(WPARAM wParam, LPARAM lParam) {
-  for (auto& child : children_) {
+  for (TElement* child : children_) {
     if (child->OnNotify(wParam, lParam)) return true;
   }
   return false;
 }
 
 bool TGroupElement::OnScroll(HWND bar, int code, int position) {
-  for (auto& child : children_) {
+  for (TElement* child : children_) {
     if (child->OnScroll(bar, code, position)) return true;
   }
   return false;
@@ -111,13 +119,13 @@ bool TGroupElement::OnScroll(HWND bar, int code, int position) {
 
 void TGroupElement::Enable(bool on) {
   if (box_ != nullptr && IsWindow(box_)) EnableWindow(box_, on ? TRUE : FALSE);
-  for (auto& child : children_) child->Enable(on);
+  for (TElement* child : children_) child->Enable(on);
 }
 
 void TGroupElement::ToControls() {
-  for (auto& child : children_) child->ToControls();
+  for (TElement* child : children_) child->ToControls();
 }
 
 void TGroupElement::FromControls() {
-  for (auto& child : children_) child->FromControls();
+  for (TElement* child : children_) child->FromControls();
 }

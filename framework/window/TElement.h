@@ -66,13 +66,17 @@ using TElementPointer = std::unique_ptr<TElement>;
 
 // Children arranged by their dock and align values, with gaps between them and
 // an optional caption drawn as a group box around them. The group owns its
-// children; they keep the order in which they were added.
+// children unless they are added as shared; they keep the order in which they
+// were added.
 class TGroupElement : public TElement {
  public:
   TGroupElement(int dock, int align, int horizontalGap, int verticalGap);
 
   // Takes the child; returns it for the caller that keeps a reference.
   TElement* Add(TElementPointer child);
+  // A child someone else owns and keeps alive while the group is used (a
+  // message's elements on its caller's stack, the shared icon elements).
+  TElement* AddShared(TElement* child);
   template <class Element>
   Element* Add(std::unique_ptr<Element> child) {
     Element* kept = child.get();
@@ -106,7 +110,8 @@ class TGroupElement : public TElement {
   const TDockLayout& Layout() const { return layout_; }
 
  private:
-  std::vector<TElementPointer> children_;
+  std::vector<TElement*> children_;  // in order, owned or shared
+  std::vector<TElementPointer> owned_;
   int horizontalGap_;
   int verticalGap_;
   TString caption_;

@@ -10,8 +10,10 @@
 #include "framework/window/Application.h"
 #include "framework/window/BackgroundPicture.h"
 #include "framework/window/DisplayText.h"
+#include "framework/window/IconMenu.h"
 #include "framework/window/ModelessShapes.h"
 #include "framework/window/TranslateKeys.h"
+#include "framework/window/TransparentControls.h"
 #include "framework/window/WindowUtils.h"
 #include "framework/window/pure/Captions.h"
 
@@ -60,6 +62,8 @@ void TShape::RegisterShapeClass() {
   record.lpfnWndProc = TShape::PreWndProc;
   record.lpszClassName = kClassName;
   RegisterWindowClass(record);
+  // The controls of every shape's content paint on its background.
+  RegisterTransparentClasses();
 }
 
 HWND TShape::CreateHandle() {
@@ -122,8 +126,12 @@ LRESULT TShape::DlgProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 TDispatchResult TShape::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
+  LRESULT menuResult = 0;
+  if (HandleIconMenuMessage(handle_, msg, wParam, lParam, menuResult)) return TDispatchResult::Handled(menuResult);
   switch (msg) {
     case WM_DESTROY:
+      // The system menu goes with the window; its item objects go first.
+      systemIcons_.reset();
       return TDispatchResult::NotHandled();
     case WM_SIZE:
       if (statusBar_ != nullptr) {
@@ -158,6 +166,9 @@ TDispatchResult TShape::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETTINGCHANGE:
       if (wParam == SPI_SETNONCLIENTMETRICS) {
         if (IsRecolouringShape(this)) RecolourBackgroundPictures();
+        // The menu font may have changed with the metrics.
+        if (systemIcons_) RefreshIconMenu(*systemIcons_);
+        if (helpIcons_) RefreshIconMenu(*helpIcons_);
         PostToAll(CollectWindowsOf(handle_, nullptr, nullptr), msg, wParam, lParam);
         InvalidateRect(handle_, nullptr, TRUE);
         return TDispatchResult::Handled(0);
@@ -186,12 +197,23 @@ TDispatchResult TShape::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_MENUSELECT:
       OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
       return TDispatchResult::NotHandled();
-    case WM_DRAWITEM:
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       if (statusBar_ != nullptr && wParam == static_cast<WPARAM>(GetDlgCtrlID(statusBar_))) {
-        DrawStatusPart(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        DrawStatusPart(item);
+        return TDispatchResult::Handled(TRUE);
+      }
+      if (item.CtlType == ODT_BUTTON && DrawTransparentPushButton(item)) return TDispatchResult::Handled(TRUE);
+      return TDispatchResult::NotHandled();
+    }
+    case WM_MEASUREITEM: {
+      auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      if (item.CtlType == ODT_BUTTON) {
+        MeasurePushButton(GetDlgItem(handle_, static_cast<int>(item.CtlID)), item);
         return TDispatchResult::Handled(TRUE);
       }
       return TDispatchResult::NotHandled();
+    }
     case WM_INITMENUPOPUP:
       if (HIWORD(lParam) != 0) {
         const bool topmost = (GetWindowLongA(handle_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
@@ -298,6 +320,7 @@ void TShape::Build() {
   if (handle_ == nullptr) return;
   SetPropA(handle_, kDialogProperty, this);
   ExtendSystemMenu();
+  systemIcons_ = AttachSystemMenuIcons(handle_);
   if (statusBarId_ != 0) {
     const int id = statusBarId_ == -1 ? controlIdCounter_ : statusBarId_;
     statusBar_ = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | CCS_BOTTOM | SBARS_SIZEGRIP, "", handle_,
@@ -346,7 +369,7 @@ void TShape::AddToPaintList(TElement* element) {
 
 HFONT TShape::Font() const { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
-void TShape::Save(TRegKeyList& keys) {
+void TShape::Save(const TRegKeyList& keys) {
   if (SettingsName().IsEmpty()) {
     content_.Save(keys);
     return;
@@ -355,7 +378,7 @@ void TShape::Save(TRegKeyList& keys) {
   content_.Save(section.Keys());
 }
 
-void TShape::Load(TRegKeyList& keys) {
+void TShape::Load(const TRegKeyList& keys) {
   if (SettingsName().IsEmpty()) {
     content_.Load(keys);
     return;
@@ -409,6 +432,8 @@ int TShape::CleanUp() {
     for (TElement* element : paintList_) element->OnShow(*this, false);
   }
   content_.OnClose(*this);
+  systemIcons_.reset();
+  helpIcons_.reset();
   helpMenu_.Reset();
   statusBar_ = nullptr;
   positionMenu_ = nullptr;

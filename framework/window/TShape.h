@@ -4,6 +4,7 @@
 // derived window overrides; its message loop is the program's main loop.
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 #include "framework/base/Owners.h"
@@ -15,6 +16,7 @@
 #include "framework/window/pure/Rectangle.h"
 #include "framework/window/pure/Snapping.h"
 
+class TIconMenu;
 class TRegKeyList;
 
 
@@ -30,8 +32,8 @@ void FlashWindowAsync(HWND window, int count, int interval);
 class TShapeSettings {
  public:
   virtual ~TShapeSettings() = default;
-  virtual void Save(TRegKeyList& keys) = 0;
-  virtual void Load(TRegKeyList& keys) = 0;
+  virtual void Save(const TRegKeyList& keys) = 0;
+  virtual void Load(const TRegKeyList& keys) = 0;
   const TString& SettingsName() const { return settingsName_; }
   void SetSettingsName(const TString& name) { settingsName_ = name; }
 
@@ -69,8 +71,8 @@ class TShape : public TWindow, public TShapeSettings {
   virtual LRESULT OnNotify(WPARAM wParam, LPARAM lParam);
   virtual void OnElementChange(void* /*element*/) {}
   // The content, in the shape's own section when it has a settings name.
-  void Save(TRegKeyList& keys) override;
-  void Load(TRegKeyList& keys) override;
+  void Save(const TRegKeyList& keys) override;
+  void Load(const TRegKeyList& keys) override;
 
   static LRESULT CALLBACK PreWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   static INT_PTR CALLBACK PreDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -107,6 +109,9 @@ class TShape : public TWindow, public TShapeSettings {
   void AddCaption(TString* caption);
   void AddToPaintList(TElement* element);
   int NextControlId() { return ++controlIdCounter_; }
+  // A message sound this shape started; closing the shape stops it.
+  bool Sounding() const { return sounding_; }
+  void SetSounding(bool on) { sounding_ = on; }
   HFONT Font() const;
   // An element with context-help ids asks for the caption's help button.
   void RequestContextHelp() { contextHelp_ = true; }
@@ -180,7 +185,6 @@ class TShape : public TWindow, public TShapeSettings {
   HWND statusBar_ = nullptr;
   TString statusText_;
   bool statusEnabled_ = true;
-  HICON statusIcon_ = nullptr;  // a shared system icon
   bool closable_ = true;
   bool show_ = true;
   bool ownerWasEnabled_ = false;
@@ -195,6 +199,10 @@ class TShape : public TWindow, public TShapeSettings {
   std::vector<TString*> captions_;
   std::vector<TElement*> paintList_;
   TMenuHandle helpMenu_;
+  // The owner-drawn forms of the system menu and the help popup; both are
+  // released before the menus they draw.
+  std::unique_ptr<TIconMenu> systemIcons_;
+  std::unique_ptr<TIconMenu> helpIcons_;
   HWND helpTarget_ = nullptr;
   HMENU positionMenu_ = nullptr;  // part of the system menu, which the window owns
   TString placementName_;

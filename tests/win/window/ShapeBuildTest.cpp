@@ -457,9 +457,9 @@ TEST_F(ShapeBuild, TranslucencyFollowsTheViewSettingsAndIgnoresBadOnes) {
 namespace {
 
 // An element that keeps one number under its settings name.
-class TNumberElement : public TElement {
+class TStoredNumber : public TElement {
  public:
-  TNumberElement(const char* name, DWORD value) : value(value) { SetSettingsName(name); }
+  TStoredNumber(const char* name, DWORD value) : value(value) { SetSettingsName(name); }
   TLayoutSize Measure(TShape&, HDC) override { return {1, 1}; }
   void Save(const TRegKeyList& keys) override { TRegDword(keys, SettingsName()).Write(value); }
   void Load(const TRegKeyList& keys) override { value = TRegDword(keys, SettingsName()).Get(0); }
@@ -471,27 +471,28 @@ class TNumberElement : public TElement {
 TEST_F(ShapeBuild, GroupsSaveAndLoadTheirChildrenInTheirOwnSection) {
   TShape shape(nullptr, "settings");
   shape.SetSettingsName("Settings");
-  auto* top = shape.Content().Add(std::make_unique<TNumberElement>("Top", 1));
-  auto inner = MakeGroup(kDockTop, kAlignLeft, 0, 0, std::make_unique<TNumberElement>("Inner", 2));
+  auto* top = shape.Content().Add(std::make_unique<TStoredNumber>("Top", 1));
+  auto inner = MakeGroup(kDockTop, kAlignLeft, 0, 0, std::make_unique<TStoredNumber>("Inner", 2));
   inner->SetSettingsName("Group");
   auto* group = shape.Content().Add(std::move(inner));
-  auto plain = MakeGroup(kDockTop, kAlignLeft, 0, 0, std::make_unique<TNumberElement>("Plain", 3));
+  auto plain = MakeGroup(kDockTop, kAlignLeft, 0, 0, std::make_unique<TStoredNumber>("Plain", 3));
   shape.Content().Add(std::move(plain));
-  TRegKeyList keys = ApplicationKeys();
+  TRegSection dialog = OpenSection(ApplicationKeys(), "Dialog");
+  const TRegKeyList& keys = dialog.Keys();
   shape.Save(keys);
   {
-    TRegSection settings = OpenSection(ApplicationKeys(), "Settings");
+    TRegSection settings = OpenSection(dialog, "Settings");
     EXPECT_EQ(1u, TRegDword(settings.Keys(), "Top").Get(0));
     EXPECT_EQ(3u, TRegDword(settings.Keys(), "Plain").Get(0));
     EXPECT_FALSE(TRegDword(settings.Keys(), "Inner").Exists());
     TRegSection inGroup = OpenSection(settings, "Group");
     EXPECT_EQ(2u, TRegDword(inGroup.Keys(), "Inner").Get(0));
   }
-  static_cast<TNumberElement*>(top)->value = 0;
-  static_cast<TNumberElement&>(static_cast<TGroupElement*>(group)->Child(0)).value = 0;
+  static_cast<TStoredNumber*>(top)->value = 0;
+  static_cast<TStoredNumber&>(static_cast<TGroupElement*>(group)->Child(0)).value = 0;
   shape.Load(keys);
-  EXPECT_EQ(1u, static_cast<TNumberElement*>(top)->value);
-  EXPECT_EQ(2u, static_cast<TNumberElement&>(static_cast<TGroupElement*>(group)->Child(0)).value);
+  EXPECT_EQ(1u, static_cast<TStoredNumber*>(top)->value);
+  EXPECT_EQ(2u, static_cast<TStoredNumber&>(static_cast<TGroupElement*>(group)->Child(0)).value);
 }
 
 // A drag that brings an edge within 7 pixels of the work area's inner line

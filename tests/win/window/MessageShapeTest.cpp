@@ -1,0 +1,176 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "framework/registry/RegGlobalKeys.h"
+#include "framework/registry/RegSection.h"
+#include "framework/registry/TRegValue.h"
+#include "framework/window/ControlElement.h"
+#include "framework/window/MessageShape.h"
+#include "framework/window/ModelessShapes.h"
+#include "framework/window/TShape.h"
+#include "framework/window/TransparentControls.h"
+#include "tests/support/ThrowawayRegKey.h"
+#include "tests/win/icons/IconTestSupport.h"
+
+namespace {
+
+// The user, played by a thread timer that runs inside the message's own loop:
+// once the message window is visible, `act` is called with it.
+std::function<void(HWND)> g_user;
+int g_seen = 0;
+
+BOOL CALLBACK FindVisibleShape(HWND window, LPARAM found) {
+  char name[32] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (lstrcmpA(name, TShape::kClassName) == 0 && IsWindowVisible(window)) {
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+void CALLBACK UserTick(HWND, UINT, UINT_PTR, DWORD) {
+  HWND shape = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindVisibleShape, reinterpret_cast<LPARAM>(&shape));
+  if (shape == nullptr || !g_user) return;
+  ++g_seen;
+  auto user = std::move(g_user);
+  g_user = nullptr;
+  user(shape);
+}
+
+HWND CheckBoxOf(HWND shape) {
+  for (HWND child = GetWindow(shape, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    if ((GetWindowLongA(child, GWL_STYLE) & 0x0F) == BS_AUTOCHECKBOX) return child;
+  }
+  return nullptr;
+}
+
+class MessageShapes : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(key_.Ok());
+    CreateGlobalKeyLists(nullptr, key_.Handle());
+    timer_ = SetTimer(nullptr, 0, 20, UserTick);
+    g_seen = 0;
+  }
+  void TearDown() override {
+    KillTimer(nullptr, timer_);
+    g_user = nullptr;
+    BYTE keys[256] = {};
+    SetKeyboardState(keys);
+    CloseAllModeless();
+    DestroyGlobalKeyLists();
+  }
+  // An OK / Cancel notice with the check box, as the program asks before overwriting.
+  int Ask(const char* key, std::function<void(HWND)> user) {
+    g_user = std::move(user);
+    auto row = MakeButtonRow(kDockBottom, {{IDOK, "OK(&OK&)", "OK_ICON"}, {IDCANCEL, "ｷｬﾝｾﾙ(&CANCEL&)", "CANCEL_ICON"}});
+    auto group = MakeGroup(kDockTop, kAlignLeft, 12, 12);
+    group->AddShared(WarningIcon());
+    group->Add(TTextElement::Message("ﾌｧｲﾙ \"メモ.txt\" は既にあります。\n上書きしますか?"));
+    auto check = MakeStereotypeCheck(key);
+    const int result = MessageShape(nullptr, key, row.get(), group.get(), check.get(), nullptr);
+    g_user = nullptr;
+    return result;
+  }
+  DWORD Remembered(const char* key) {
+    TRegSection section = OpenSection(ApplicationKeys(), "WithoutStereotype");
+    return TRegDword(section.Keys(), key).Get(0xDEAD);
+  }
+  void HoldShift(bool held) {
+    BYTE keys[256] = {};
+    if (held) keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+  }
+  ThrowawayRegKey key_;
+  UINT_PTR timer_ = 0;
+};
+
+auto TickAndPress(int button) {
+  return [button](HWND shape) {
+    SendMessageA(CheckBoxOf(shape), BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(shape, button), BM_CLICK, 0, 0);
+  };
+}
+
+TEST_F(MessageShapes, ARememberedAnswerReturnsAtOnceWithoutShowing) {
+  EXPECT_EQ(IDOK, Ask("Overwrite", TickAndPress(IDOK)));
+  EXPECT_EQ(1, g_seen);
+  EXPECT_EQ(static_cast<DWORD>(IDOK), Remembered("Overwrite"));
+  // Asked again: answered from the registry, nothing shown.
+  EXPECT_EQ(IDOK, Ask("Overwrite", [](HWND shape) { SendMessageA(shape, WM_SYSCOMMAND, SC_CLOSE, 0); }));
+  EXPECT_EQ(1, g_seen);
+
+  // Shift shows it, ticked; unticking writes 0, and it asks again.
+  HoldShift(true);
+  bool wasTicked = false;
+  EXPECT_EQ(IDOK, Ask("Overwrite", [&](HWND shape) {
+              wasTicked = SendMessageA(CheckBoxOf(shape), BM_GETCHECK, 0, 0) == BST_CHECKED;
+              SendMessageA(CheckBoxOf(shape), BM_CLICK, 0, 0);
+              SendMessageA(GetDlgItem(shape, IDOK), BM_CLICK, 0, 0);
+            }));
+  HoldShift(false);
+  EXPECT_EQ(2, g_seen);
+  EXPECT_TRUE(wasTicked);
+  EXPECT_EQ(0u, Remembered("Overwrite"));
+  EXPECT_EQ(IDCANCEL, Ask("Overwrite", [](HWND shape) { SendMessageA(shape, WM_SYSCOMMAND, SC_CLOSE, 0); }));
+  EXPECT_EQ(3, g_seen);
+}
+
+TEST_F(MessageShapes, ACancelledMessageIsNeverSuppressed) {
+  EXPECT_EQ(IDCANCEL, Ask("Cancelled", TickAndPress(IDCANCEL)));
+  EXPECT_EQ(0xDEADu, Remembered("Cancelled")) << "nothing written";
+  EXPECT_EQ(IDOK, Ask("Cancelled", [](HWND shape) { SendMessageA(GetDlgItem(shape, IDOK), BM_CLICK, 0, 0); }));
+  EXPECT_EQ(2, g_seen) << "shown again";
+  EXPECT_EQ(0u, Remembered("Cancelled"));
+}
+
+// A remembered answer that no button gives would leave a hidden box that
+// never closes: the message is asked instead.
+TEST_F(MessageShapes, AnAnswerNoButtonGivesShowsTheMessage) {
+  {
+    TRegSection section = OpenSection(ApplicationKeys(), "WithoutStereotype");
+    TRegDword(section.Keys(), "Reused").Write(IDRETRY);
+  }
+  EXPECT_EQ(IDOK, Ask("Reused", [](HWND shape) { SendMessageA(GetDlgItem(shape, IDOK), BM_CLICK, 0, 0); }));
+  EXPECT_EQ(1, g_seen);
+}
+
+TEST_F(MessageShapes, TheFirstButtonIsTheDefaultAndCloseIsCancel) {
+  bool firstIsDefault = false, secondIsDefault = true;
+  std::string okText;
+  EXPECT_EQ(IDCANCEL, Ask("Keys", [&](HWND shape) {
+              char text[64] = {};
+              GetWindowTextA(GetDlgItem(shape, IDOK), text, sizeof text);
+              okText = text;
+              const TButtonDescriptor* first = PushButtonDescriptor(GetDlgItem(shape, IDOK));
+              const TButtonDescriptor* second = PushButtonDescriptor(GetDlgItem(shape, IDCANCEL));
+              firstIsDefault = first != nullptr && first->isDefault;
+              secondIsDefault = second == nullptr || second->isDefault;
+              SendMessageA(shape, WM_SYSCOMMAND, SC_CLOSE, 0);
+            }));
+  EXPECT_TRUE(firstIsDefault);
+  EXPECT_FALSE(secondIsDefault);
+  EXPECT_EQ("OK(&O)", okText);
+}
+
+// Messages answered from the registry are built and closed like any other:
+// a thousand of them leave the GDI count and the windows as they were.
+TEST_F(MessageShapes, AThousandMessagesLeaveNothingBehind) {
+  {
+    TRegSection section = OpenSection(ApplicationKeys(), "WithoutStereotype");
+    TRegDword(section.Keys(), "Often").Write(IDOK);
+  }
+  EXPECT_EQ(IDOK, Ask("Often", nullptr));
+  const long before = GdiObjectCount();
+  for (int i = 0; i < 1000; ++i) ASSERT_EQ(IDOK, Ask("Often", nullptr));
+  EXPECT_LE(GdiObjectCount(), before + 2);
+  EXPECT_EQ(0, g_seen);
+}
+
+}  // namespace

@@ -13,7 +13,9 @@
 namespace {
 
 constexpr int kCheckHeight = 18;
-constexpr int kCheckMarkWidth = 14;
+// The mark and the space before the caption: the caption is painted 18
+// pixels in, and its focus rectangle reaches one pixel beyond it.
+constexpr int kCheckMarkWidth = 20;
 // A dependent element sits under its box or choice, indented past the mark.
 constexpr int kDependentIndent = 18;
 constexpr int kDependentGap = 4;

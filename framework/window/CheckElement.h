@@ -12,7 +12,7 @@
 
 class TCheckElement : public TControlElement {
  public:
-  // A width of -1 lets the caption decide (its width plus the mark's 14).
+  // A width of -1 lets the caption decide (its width plus the mark's 20).
   TCheckElement(const TString& caption, bool ticked, int width = -1);
   // The element enabled only while the box is ticked; the check owns it and
   // lays it out right after itself (the caller docks it).

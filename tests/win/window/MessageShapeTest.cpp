@@ -33,13 +33,26 @@ BOOL CALLBACK FindVisibleShape(HWND window, LPARAM found) {
   return TRUE;
 }
 
+// Ticks a message has stayed open since the user acted; a message that the
+// action did not close is closed after about two seconds, so that a failing
+// case fails instead of hanging the run.
+int g_ticksSinceAction = -1;
+
 void CALLBACK UserTick(HWND, UINT, UINT_PTR, DWORD) {
   HWND shape = nullptr;
   EnumThreadWindows(GetCurrentThreadId(), FindVisibleShape, reinterpret_cast<LPARAM>(&shape));
-  if (shape == nullptr || !g_user) return;
+  if (shape == nullptr) {
+    g_ticksSinceAction = -1;
+    return;
+  }
+  if (!g_user) {
+    if (g_ticksSinceAction >= 0 && ++g_ticksSinceAction > 100) PostMessageA(shape, WM_CLOSE, 0, 0);
+    return;
+  }
   ++g_seen;
   auto user = std::move(g_user);
   g_user = nullptr;
+  g_ticksSinceAction = 0;
   user(shape);
 }
 
@@ -171,6 +184,39 @@ TEST_F(MessageShapes, AThousandMessagesLeaveNothingBehind) {
   for (int i = 0; i < 1000; ++i) ASSERT_EQ(IDOK, Ask("Often", nullptr));
   EXPECT_LE(GdiObjectCount(), before + 2);
   EXPECT_EQ(0, g_seen);
+}
+
+}  // namespace
+
+namespace {
+
+// Keys reach the message through its own loop: Enter presses the default
+// button, Esc cancels, and an underlined letter presses its button.
+TEST_F(MessageShapes, EnterEscAndUnderlinedLettersPressTheirButtons) {
+  struct Case {
+    const char* why;
+    UINT message;
+    WPARAM key;
+    int result;
+  } cases[] = {
+      {"Enter: the default button", WM_KEYDOWN, VK_RETURN, IDRETRY},
+      {"Esc: Cancel", WM_KEYDOWN, VK_ESCAPE, IDCANCEL},
+      {"the underlined R", WM_CHAR, 'r', IDRETRY},
+      {"the underlined C", WM_CHAR, 'c', IDCANCEL},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.why);
+    g_user = [&c](HWND shape) {
+      HWND target = GetFocus() != nullptr ? GetFocus() : shape;
+      PostMessageA(target, c.message, c.key, 1);
+    };
+    auto row = MakeButtonRow(kDockBottom, {{IDRETRY, "再試行(&RETRY&)", "RENEW_ICON"},
+                                           {IDCANCEL, "ｷｬﾝｾﾙ(&CANCEL&)", "CANCEL_ICON"}});
+    auto group = MakeGroup(kDockTop, kAlignLeft, 12, 12);
+    group->AddShared(ErrorIcon());
+    group->Add(TTextElement::Message("応答がありません。"));
+    EXPECT_EQ(c.result, MessageShape(nullptr, "Keys", row.get(), group.get(), nullptr));
+  }
 }
 
 }  // namespace

@@ -172,9 +172,14 @@ TIconElement* WindowsLogoIcon() {
   return element;
 }
 
+const char* IconSoundAlias(const TIconElement& icon, bool force) {
+  if (!force && SoundsTurnedOff()) return nullptr;
+  if (icon.Sound() != nullptr) return icon.Sound();
+  return force ? ".Default" : nullptr;
+}
+
 bool PlayIconSound(const TIconElement& icon, bool force) {
-  if (!force && SoundsTurnedOff()) return false;
-  const char* alias = icon.Sound() != nullptr ? icon.Sound() : (force ? ".Default" : nullptr);
+  const char* alias = IconSoundAlias(icon, force);
   if (alias == nullptr) return false;
   return PlaySoundA(alias, nullptr, SND_ALIAS | SND_NOWAIT | SND_ASYNC) != FALSE;
 }

@@ -83,6 +83,8 @@ TIconElement* WindowsLogoIcon();
 // "Beep" = "No" or "いいえ") and it is not forced; icons without a sound of
 // their own play ".Default" only when forced. True when a sound started.
 bool PlayIconSound(const TIconElement& icon, bool force);
+// The alias PlayIconSound would play, or null when it plays nothing.
+const char* IconSoundAlias(const TIconElement& icon, bool force);
 
 // The check box "do not show this message from next time", named by the
 // message key. A remembered answer skips the message (Shift shows it ticked).

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
 
@@ -217,6 +218,49 @@ TEST_F(MessageShapes, EnterEscAndUnderlinedLettersPressTheirButtons) {
     group->Add(TTextElement::Message("応答がありません。"));
     EXPECT_EQ(c.result, MessageShape(nullptr, "Keys", row.get(), group.get(), nullptr));
   }
+}
+
+}  // namespace
+
+namespace {
+
+// The user's "Beep" setting silences message sounds unless they are forced;
+// icons without a sound of their own play the default one only when forced.
+TEST(MessageSounds, TheBeepSettingAndForcedSounds) {
+  ThrowawayRegKey user;
+  ASSERT_TRUE(user.Ok());
+  // The current user's hive is the throwaway key for this test.
+  ASSERT_EQ(ERROR_SUCCESS, RegOverridePredefKey(HKEY_CURRENT_USER, user.Handle()));
+  struct Case {
+    const char* beep;  // null: no value
+    TIconElement* icon;
+    bool force;
+    const char* alias;  // null: silent
+  } cases[] = {
+      {nullptr, WarningIcon(), false, "SystemExclamation"},
+      {"Yes", ErrorIcon(), false, "SystemHand"},
+      {"No", WarningIcon(), false, nullptr},
+      {"nO", InformationIcon(), false, nullptr},
+      {"いいえ", QuestionIcon(), false, nullptr},
+      {"No", QuestionIcon(), true, "SystemQuestion"},
+      {"Nope", CureIcon(), false, "SystemAsterisk"},
+      {nullptr, ApplicationIcon(), false, nullptr},
+      {nullptr, WindowsLogoIcon(), true, ".Default"},
+  };
+  for (const Case& c : cases) {
+    HKEY sound = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Sound", 0, nullptr, 0,
+                                             KEY_ALL_ACCESS, nullptr, &sound, nullptr));
+    RegDeleteValueA(sound, "Beep");
+    if (c.beep != nullptr) {
+      RegSetValueExA(sound, "Beep", 0, REG_SZ, reinterpret_cast<const BYTE*>(c.beep),
+                     static_cast<DWORD>(std::strlen(c.beep) + 1));
+    }
+    RegCloseKey(sound);
+    const char* alias = IconSoundAlias(*c.icon, c.force);
+    EXPECT_STREQ(c.alias, alias) << (c.beep ? c.beep : "(none)") << (c.force ? " forced" : "");
+  }
+  RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 
 #include "app/AppSettings.h"
 
-#include "app/AppState.h"
-#include "framework/registry/RegEnum.h"
 #include "framework/registry/RegGlobalKeys.h"
 #include "framework/registry/TRegValue.h"
 
@@ -25,8 +23,3 @@ bool WriteApplicationDword(const char* name, uint32_t value) {
   return written;
 }
 
-void DeleteAllTrayIconValues() {
-  TRegKeyList keys(RegCurrentUser, kTrayIconKeyPath);
-  if (keys.Create() == ERROR_SUCCESS) DeleteAllValues(keys.Handle(0));
-  keys.Close();
-}

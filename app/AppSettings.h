@@ -6,5 +6,3 @@
 // True when the value exists; `value` is left alone otherwise.
 bool ReadApplicationDword(const char* name, uint32_t& value);
 bool WriteApplicationDword(const char* name, uint32_t value);
-// Forgets every stored-window value of a previous run.
-void DeleteAllTrayIconValues();

@@ -2,6 +2,7 @@
 // Process-wide values of the application, on the user-interface thread only.
 #include <windows.h>
 
+#include "app/StoredWindowMenus.h"
 #include "framework/base/Owners.h"
 #include "framework/registry/RegGlobalKeys.h"
 #include "framework/text/TString.h"
@@ -16,7 +17,7 @@ struct TAppState {
   HWND mainWindow = nullptr;
   HWND menuTarget = nullptr;
   bool menuTargetIsSystemMenu = false;
-  TMenuHandle menuCopy;  // the copy of a stored window's menu bar being shown
+  TMenuCopy menuCopy;  // the copy of a stored window's menu bar last shown
   bool inMenuLoop = false;
 };
 

@@ -2,28 +2,44 @@
 
 #include "app/MainWindow.h"
 
+#include <algorithm>
+
 #include "app/AppSettings.h"
 #include "app/AppState.h"
 #include "app/Commands.h"
+#include "app/StoredWindowMenus.h"
+#include "app/TrayIconValues.h"
 #include "app/TrayIcons.h"
+#include "app/VersionShape.h"
 #include "app/pure/PeriodicTimer.h"
 #include "framework/base/Check.h"
 #include "framework/window/Application.h"
 #include "framework/window/DisplayText.h"
 #include "resources/ResourceIds.h"
 
-TMainWindow::TMainWindow() : TShape(nullptr, kApplicationName) {
+namespace {
+
+POINT CursorPosition() {
+  POINT at{0, 0};
+  GetCursorPos(&at);
+  return at;
+}
+
+void AppendOnce(THandleList& list, HWND window) {
+  if (std::find(list.begin(), list.end(), window) == list.end()) list.push_back(window);
+}
+
+}  // namespace
+
+TMainWindow::TMainWindow() : TShape(nullptr, kApplicationName), store_(this) {
   // The main window exists to own the tray icon and the timer: it is shown
   // only as the emergency window.
   SetShow(false);
   // The colour scheme's change recolours the background pictures once, here.
   SetMainShape(this);
-  trayMenuResource_.Reset(LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(IDM_TRAY_MENU)));
-  trayMenu_ = GetSubMenu(trayMenuResource_.Get(), 0);
   emergencyMenu_.Reset(LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(IDM_EMERGENCY_MENU)));
   SetMenu(emergencyMenu_.Get());
   SetStatusBar(kStatusBarId);
-  if (trayMenu_ != nullptr) SetMenuDefaultItem(trayMenu_, kCommandAutoIconSettings, FALSE);
   sessionEnding_ = false;
   closeEnabled_ = false;
 }
@@ -44,6 +60,10 @@ void TMainWindow::OnInitialize() {
     // Started with the system: the windows of the last session are gone, and
     // so is any claim on them.
     DeleteAllTrayIconValues();
+  } else {
+    // Started by the user: windows a copy that crashed left hidden come back
+    // into the tray.
+    store_.AdoptPersistedWindows();
   }
   // Without auto-iconize rules there is no start-up watch to arm.
   startupWatch_ = false;
@@ -67,15 +87,30 @@ void TMainWindow::OnClosing() {
 }
 
 LRESULT TMainWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  LRESULT routed = 0;
   switch (msg) {
     case WM_TIMER:
       if (wParam == kMainTimerId && !sessionEnding_) Tick();
+      return 0;
+    case WM_COMMAND:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+      if (RouteMenuMessage(msg, wParam, lParam, routed)) return routed;
+      break;
+    case kTrackedMenuClosedMessage:
+      ForgetMenuTarget();
       return 0;
     case WM_ENTERMENULOOP:
       AppState().inMenuLoop = true;
       break;
     case WM_EXITMENULOOP:
       AppState().inMenuLoop = false;
+      break;
+    case WM_WININICHANGE:
+      if (wParam == SPI_SETNONCLIENTMETRICS) {
+        trayMenu_.Remeasure();
+        return 0;
+      }
       break;
     case WM_CLOSE:
       // The help viewer was opened for us: it goes with us.
@@ -88,6 +123,8 @@ LRESULT TMainWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       OnEndSession(wParam != FALSE);
       break;
     case WM_DESTROY:
+      // Nothing stays hidden after the program ends.
+      store_.RestoreAll();
       // The menu bar is ours to free; detach it so that it is not freed twice.
       ::SetMenu(Handle(), nullptr);
       return 0;
@@ -97,7 +134,7 @@ LRESULT TMainWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       if (msg > WM_APP) {
-        TStoredWindow* record = storedWindows_.FindByCallback(msg);
+        const TStoredWindow* record = store_.Table().FindByCallback(msg);
         if (record != nullptr) OnStoredIconCallback(*record, static_cast<UINT>(lParam));
         return 0;
       }
@@ -116,25 +153,107 @@ LRESULT TMainWindow::OnSysCommand(WPARAM command, int x, int y) {
 
 LRESULT TMainWindow::OnCommand(int id, HWND control, int code) {
   switch (id) {
-    case kCommandExit:
-      Exit();
+    case kCommandStoreAll:
+      store_.StoreAll(trayMenu_.Candidates());
+      return 0;
+    case kCommandRestoreAll:
+      store_.RestoreAll();
+      return 0;
+    case kCommandAutoIconSettings:
+    case kCommandStandbyCure:
+    case kCommandTaskManager:
+    case kCommandRunFile:
+    case kCommandExitWindows:
       return 0;
     case kCommandCloseEmergency:
       HideEmergencyWindow();
       return 0;
+    case kCommandExit:
+      Exit();
+      return 0;
+    case kCommandHelp:
+      ShowHelp();
+      return 0;
+    case kCommandVersion:
+      ShowVersionWindow(*this);
+      return 0;
     case kCommandAutoIconDialogClosed:
       return 0;
     default:
-      return TShape::OnCommand(id, control, code);
+      break;
   }
+  const THandleList& candidates = trayMenu_.Candidates();
+  if (control == nullptr && id >= kCommandFirstCandidate &&
+      static_cast<size_t>(id - kCommandFirstCandidate) < candidates.size()) {
+    store_.StoreWindow(candidates[static_cast<size_t>(id - kCommandFirstCandidate)]);
+    return 0;
+  }
+  return TShape::OnCommand(id, control, code);
+}
+
+bool TMainWindow::ShowOpenQuestion() {
+  if (!store_.Busy()) return false;
+  HWND question = GetWindow(Handle(), GW_ENABLEDPOPUP);
+  if (question != nullptr) SetForegroundWindow(question);
+  return true;
 }
 
 void TMainWindow::OnApplicationIconCallback(UINT mouseMessage) {
-  if (mouseMessage == WM_MOUSEMOVE) UpdateApplicationIcon(TIconAction::Modify, StoredCountText(StoredCount()));
+  switch (mouseMessage) {
+    case WM_MOUSEMOVE:
+      UpdateApplicationIcon(TIconAction::Modify, StoredCountText(store_.Count()));
+      return;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN: {
+      // A second click while the menu is open must not open a second menu.
+      if (AppState().inMenuLoop && AppState().menuTarget == Handle()) return;
+      if (ShowOpenQuestion()) return;
+      const POINT at = CursorPosition();
+      trayMenu_.Rebuild(Handle(), store_.Count());
+      TrackMenuForTarget(trayMenu_.Menu(), Handle(), false, at);
+      return;
+    }
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+      if (ShowOpenQuestion()) return;
+      SetForegroundWindow(Handle());
+      OnCommand(kCommandAutoIconSettings, nullptr, 0);
+      return;
+    default:
+      return;
+  }
 }
 
-void TMainWindow::OnStoredIconCallback(TStoredWindow& /*record*/, UINT /*mouseMessage*/) {
-  // The stored window's menus and its restore by double click hang here.
+void TMainWindow::OnStoredIconCallback(const TStoredWindow& record, UINT mouseMessage) {
+  // The record may be let go while a menu is open: only its handle is kept.
+  const HWND window = record.window;
+  switch (mouseMessage) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      if (ShowOpenQuestion()) return;
+      if (!IsWindow(window) || !IsWindowEnabled(window)) return;
+      if (mouseMessage == WM_LBUTTONDOWN) {
+        ShowStoredMenuBarCopy(window, CursorPosition());
+      } else {
+        ShowStoredSystemMenu(window, CursorPosition());
+      }
+      releasedWindows_.push_back(window);
+      return;
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+      if (ShowOpenQuestion()) return;
+      if (!IsWindow(window)) return;
+      store_.RestoreThroughIcon(record);
+      releasedWindows_.push_back(window);
+      return;
+    default:
+      return;
+  }
+}
+
+void TMainWindow::ShowHelp() {
+  MessageBeep(MB_ICONASTERISK);
+  WinHelpA(Handle(), Application().helpPath.c_str(), HELP_CONTENTS, 0);
 }
 
 void TMainWindow::HideEmergencyWindow() {
@@ -142,7 +261,15 @@ void TMainWindow::HideEmergencyWindow() {
   SetWindowTextA(Handle(), ToDisplayText(kApplicationName).c_str());
 }
 
-void TMainWindow::Exit() { EndShape(-1); }
+void TMainWindow::Exit() {
+  // A question about a window is open: the program ends once it is answered,
+  // so that the window in question is not left half stored.
+  if (store_.Busy()) {
+    exitPending_ = true;
+    return;
+  }
+  EndShape(-1);
+}
 
 void TMainWindow::ApplyCloseEnabled() {
   if (taskbarPresent_ == closeEnabled_) return;
@@ -153,23 +280,39 @@ void TMainWindow::ApplyCloseEnabled() {
 }
 
 void TMainWindow::Tick() {
+  if (exitPending_ && !store_.Busy()) {
+    exitPending_ = false;
+    Exit();
+    return;
+  }
   ApplyCloseEnabled();
   if (taskbarPresent_) {
     // The handle found earlier is tested, no new search: a taskbar replaced
     // between two ticks counts as gone once, so the icons are put back.
     taskbarPresent_ = taskbarWindow_ != nullptr && IsWindow(taskbarWindow_);
+    if (taskbarPresent_) store_.RefreshAll();
     return;
   }
   FindTaskbar();
-  if (taskbarPresent_) UpdateApplicationIcon(TIconAction::Add);
+  if (!taskbarPresent_) return;
+  UpdateApplicationIcon(TIconAction::Add);
+  store_.IconizeAllAgain();
 }
 
 void TMainWindow::OnQueryEndSession() {
+  // Every stored window is shown for the session's end; they are stored
+  // again if the end is cancelled.
+  for (size_t i = 0; i < store_.Count(); ++i) AppendOnce(endSessionWindows_, store_.Table().At(i).window);
+  store_.RestoreAll();
   sessionEnding_ = true;
 }
 
 void TMainWindow::OnEndSession(bool ending) {
   if (ending) return;
+  const THandleList windows = std::move(endSessionWindows_);
   endSessionWindows_.clear();
+  for (HWND window : windows) {
+    if (IsWindow(window)) store_.StoreWindow(window);
+  }
   sessionEnding_ = false;
 }

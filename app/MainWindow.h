@@ -6,9 +6,9 @@
 
 #include <cstdint>
 
-#include "app/StoredWindow.h"
+#include "app/TrayMenu.h"
+#include "app/WindowStore.h"
 #include "framework/base/Owners.h"
-#include "framework/text/TTextList.h"
 #include "framework/window/TShape.h"
 #include "framework/window/WindowUtils.h"
 
@@ -22,10 +22,12 @@ class TMainWindow : public TShape {
   LRESULT OnSysCommand(WPARAM command, int x, int y) override;
   LRESULT OnCommand(int id, HWND control, int code) override;
 
-  HMENU TrayMenu() const { return trayMenu_; }
+  HMENU TrayMenu() const { return trayMenu_.Menu(); }
   HMENU EmergencyMenu() const { return emergencyMenu_.Get(); }
   bool TaskbarPresent() const { return taskbarPresent_; }
   uint32_t TimerPeriod() const { return timerPeriod_; }
+  const TWindowStore& Store() const { return store_; }
+  const THandleList& ReleasedWindows() const { return releasedWindows_; }
 
  private:
   void Tick();
@@ -37,25 +39,26 @@ class TMainWindow : public TShape {
   void OnEndSession(bool ending);
   void HideEmergencyWindow();
   void Exit();
+  void ShowHelp();
   void OnApplicationIconCallback(UINT mouseMessage);
-  void OnStoredIconCallback(TStoredWindow& record, UINT mouseMessage);
-  size_t StoredCount() const { return storedWindows_.Count(); }
+  void OnStoredIconCallback(const TStoredWindow& record, UINT mouseMessage);
+  // While a store or restore waits for an answer, tray clicks bring its
+  // question to the front instead of starting something else.
+  bool ShowOpenQuestion();
 
   // Declared first so that the menus outlive what refers to them. The menu
   // bar is detached when the window goes, so it is freed here, once.
-  TMenuHandle trayMenuResource_;
+  TTrayMenu trayMenu_;
   TMenuHandle emergencyMenu_;
-  HMENU trayMenu_ = nullptr;  // submenu 0 of trayMenuResource_
   bool sessionEnding_ = false;
   THandleList releasedWindows_;
-  THandleList candidateWindows_;
-  TTextList candidateTitles_;
   THandleList endSessionWindows_;
-  TStoredWindowTable storedWindows_;
+  TWindowStore store_;
   bool startupWatch_ = false;
   uint32_t startupWatchDeadline_ = 0;
   HWND taskbarWindow_ = nullptr;
   bool taskbarPresent_ = false;
   bool closeEnabled_ = false;
+  bool exitPending_ = false;
   uint32_t timerPeriod_ = 0;
 };

@@ -13,6 +13,20 @@ void TStoredWindowTable::RemoveAt(size_t position) {
   if (position < records_.size()) records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(position));
 }
 
+std::unique_ptr<TStoredWindow> TStoredWindowTable::Release(size_t position) {
+  if (position >= records_.size()) return nullptr;
+  std::unique_ptr<TStoredWindow> record = std::move(records_[position]);
+  records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(position));
+  return record;
+}
+
+size_t TStoredWindowTable::PositionOf(const TStoredWindow& record) const {
+  for (size_t i = 0; i < records_.size(); ++i) {
+    if (records_[i].get() == &record) return i;
+  }
+  return records_.size();
+}
+
 int TStoredWindowTable::ChooseIconId() const {
   std::vector<int> used;
   used.reserve(records_.size());

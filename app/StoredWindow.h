@@ -27,6 +27,10 @@ class TStoredWindowTable {
   const TStoredWindow& At(size_t position) const { return *records_[position]; }
   TStoredWindow& Append(std::unique_ptr<TStoredWindow> record);
   void RemoveAt(size_t position);
+  // Takes the record out of the table and hands it over; null past the end.
+  std::unique_ptr<TStoredWindow> Release(size_t position);
+  // The position of `record`, or Count() when it is not in the table.
+  size_t PositionOf(const TStoredWindow& record) const;
   void RemoveAll() { records_.clear(); }
 
   // The smallest id from 5000 that no record uses.

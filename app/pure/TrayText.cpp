@@ -1,6 +1,7 @@
 #include "app/pure/TrayText.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "framework/text/ShiftJis.h"
@@ -56,4 +57,10 @@ int SmallestFreeId(const std::vector<int>& used, int first) {
   int id = first;
   while (std::find(used.begin(), used.end(), id) != used.end()) ++id;
   return id;
+}
+
+TString TrayIconValueName(int iconId) {
+  char name[16];
+  std::snprintf(name, sizeof name, "%06.6d", iconId);
+  return TString(name);
 }

@@ -16,3 +16,6 @@ TString MakeSingleLineText(const TString& text);
 TString CutAtCharacter(const TString& text, size_t limit);
 // The smallest integer from `first` that no entry of `used` holds.
 int SmallestFreeId(const std::vector<int>& used, int first);
+// The registry value name that keeps the window of a stored icon: the id as
+// at least six digits with leading zeros.
+TString TrayIconValueName(int iconId);

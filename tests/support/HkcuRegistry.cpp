@@ -54,6 +54,19 @@ bool WriteHkcuDword(const std::string& path, const std::string& name, DWORD valu
   return WriteHkcuValue(path, name, REG_DWORD, std::string(reinterpret_cast<const char*>(&value), sizeof value));
 }
 
+std::vector<std::string> HkcuValueNames(const std::string& path) {
+  std::vector<std::string> names;
+  TRegKeyHandle key = OpenKey(path, KEY_READ);
+  if (!key) return names;
+  for (DWORD index = 0;; ++index) {
+    char name[256];
+    DWORD length = sizeof name;
+    if (RegEnumValueA(key.Get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    names.emplace_back(name, length);
+  }
+  return names;
+}
+
 bool DeleteHkcuValue(const std::string& path, const std::string& name) {
   TRegKeyHandle key = OpenKey(path, KEY_SET_VALUE);
   return key && RegDeleteValueA(key.Get(), name.c_str()) == ERROR_SUCCESS;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 struct RegistryValue {
   DWORD type = REG_NONE;
@@ -19,6 +20,8 @@ std::optional<DWORD> ReadHkcuDword(const std::string& path, const std::string& n
 // The key is created when missing.
 bool WriteHkcuValue(const std::string& path, const std::string& name, DWORD type, const std::string& bytes);
 bool WriteHkcuDword(const std::string& path, const std::string& name, DWORD value);
+// The names of every value of the key, in the order the registry lists them.
+std::vector<std::string> HkcuValueNames(const std::string& path);
 bool DeleteHkcuValue(const std::string& path, const std::string& name);
 // The key and everything below it; true also when it did not exist.
 bool DeleteHkcuKey(const std::string& path);

@@ -50,3 +50,9 @@ TEST(TrayText, SmallestFreeIdFillsGaps) {
   };
   for (const auto& c : cases) EXPECT_EQ(c.expected, SmallestFreeId(c.used, 5000));
 }
+
+TEST(TrayText, IconValueNamesHaveAtLeastSixDigits) {
+  EXPECT_EQ("005000", TrayIconValueName(5000).Bytes());
+  EXPECT_EQ("012345", TrayIconValueName(12345).Bytes());
+  EXPECT_EQ("1234567", TrayIconValueName(1234567).Bytes());
+}

@@ -1,0 +1,116 @@
+#include <windows.h>
+
+#include "app/StoredWindowMenus.h"
+
+#include "app/AppState.h"
+#include "app/WindowProbe.h"
+
+namespace {
+
+constexpr UINT kCopiedItemParts =
+    MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_CHECKMARKS | MIIM_TYPE | MIIM_DATA;
+constexpr UINT kGrayed = MF_BYCOMMAND | MF_GRAYED | MF_DISABLED;
+
+// A hung window shows no menu: tracking it would wait on its owner-drawn
+// items, and a command sent to it would not be carried out anyway.
+bool CanShowMenuOf(HWND window) { return IsWindow(window) && WindowAnswers(window, kMenuProbeTimeoutMs); }
+
+}  // namespace
+
+void TMenuCopyTraits::Free(HMENU copy) {
+  for (int position = GetMenuItemCount(copy); position-- > 0;) RemoveMenu(copy, position, MF_BYPOSITION);
+  CHECK(DestroyMenu(copy));
+}
+
+void TrackMenuForTarget(HMENU menu, HWND target, bool systemMenu, POINT at) {
+  const HWND main = AppState().mainWindow;
+  // Without the foreground the menu would not close when the user clicks elsewhere.
+  if (GetForegroundWindow() != main) SetForegroundWindow(main);
+  AppState().menuTarget = target;
+  AppState().menuTargetIsSystemMenu = systemMenu;
+  TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, main, nullptr);
+  // The chosen command was posted before TrackPopupMenu returned, so it is
+  // routed to the target before this message forgets it; any later WM_COMMAND
+  // (another menu, a dialog's notification) is the main window's own.
+  PostMessageA(main, kTrackedMenuClosedMessage, 0, 0);
+}
+
+bool ShowStoredSystemMenu(HWND window, POINT at) {
+  if (!CanShowMenuOf(window)) return false;
+  // The window's own menu, not a copy: its items and texts are the program's.
+  // The changes stay in it; the window is hidden, so only Restore makes sense.
+  const HMENU menu = GetSystemMenu(window, FALSE);
+  if (menu == nullptr) return false;
+  EnableMenuItem(menu, SC_RESTORE, MF_BYCOMMAND | MF_ENABLED);
+  EnableMenuItem(menu, SC_MAXIMIZE, kGrayed);
+  EnableMenuItem(menu, SC_MINIMIZE, kGrayed);
+  EnableMenuItem(menu, SC_MOVE, kGrayed);
+  EnableMenuItem(menu, SC_SIZE, kGrayed);
+  SetMenuDefaultItem(menu, SC_RESTORE, FALSE);
+  TrackMenuForTarget(menu, window, true, at);
+  return true;
+}
+
+bool ShowStoredMenuBarCopy(HWND window, POINT at) {
+  if (!CanShowMenuOf(window)) return false;
+  // The bar belongs to the window: it is read, never owned.
+  const HMENU bar = GetMenu(window);
+  if (bar == nullptr || !IsMenu(bar)) return false;
+  TMenuCopy& copy = AppState().menuCopy;
+  copy.Reset(CreatePopupMenu());
+  if (!copy) return false;
+  // Only the top level is copied: its items lead to the window's own drop-down
+  // menus, so the program keeps them current and their commands are its own.
+  const int count = GetMenuItemCount(bar);
+  for (int position = 0; position < count; ++position) {
+    char text[256] = {};
+    MENUITEMINFOA item = {};
+    item.cbSize = sizeof item;
+    item.fMask = kCopiedItemParts;
+    item.dwTypeData = text;
+    item.cch = sizeof text - 1;
+    if (!GetMenuItemInfoA(bar, position, TRUE, &item)) continue;
+    InsertMenuItemA(copy.Get(), position, TRUE, &item);
+  }
+  TrackMenuForTarget(copy.Get(), window, false, at);
+  return true;
+}
+
+bool RouteMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  const HWND target = AppState().menuTarget;
+  if (target == nullptr || target == AppState().mainWindow) return false;
+  switch (msg) {
+    case WM_COMMAND:
+      // A command of a window that has gone since is dropped, not run as ours.
+      if (IsWindow(target)) {
+        SetForegroundWindow(target);
+        if (AppState().menuTargetIsSystemMenu) {
+          POINT cursor = {};
+          GetCursorPos(&cursor);
+          PostMessageA(target, WM_SYSCOMMAND, LOWORD(wParam),
+                       MAKELPARAM(static_cast<WORD>(cursor.x), static_cast<WORD>(cursor.y)));
+        } else {
+          PostMessageA(target, WM_COMMAND, wParam, lParam);
+        }
+      }
+      result = 0;
+      return true;
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM: {
+      // The target's owner-drawn items are drawn by the target; the system
+      // carries the structure across processes for these two messages.
+      DWORD_PTR answer = 0;
+      SendMessageTimeoutA(target, msg, wParam, lParam, SMTO_BLOCK | SMTO_ABORTIFHUNG, kMenuProbeTimeoutMs,
+                          &answer);
+      result = static_cast<LRESULT>(answer);
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+void ForgetMenuTarget() {
+  AppState().menuTarget = nullptr;
+  AppState().menuTargetIsSystemMenu = false;
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The menus a stored window's tray icon opens: the window's own system menu
+// (right button) and a popup copy of its menu bar (left button). The main
+// window tracks them and owns every tray icon, so what a menu sends back
+// arrives at the main window and is routed on to the stored window.
+#include <windows.h>
+
+#include "framework/base/Owners.h"
+
+// How long a stored window may take to answer before its menu is shown.
+constexpr UINT kMenuProbeTimeoutMs = 500;
+// Posted to the main window when a menu it tracked has closed (WM_USER range:
+// messages above WM_APP are tray callbacks).
+constexpr UINT kTrackedMenuClosedMessage = WM_USER + 0x200;
+
+// The popup copy of another program's menu bar. Its items lead to that
+// program's own drop-down menus, which DestroyMenu would destroy with the copy:
+// every item is removed first, so only the copy itself is freed.
+struct TMenuCopyTraits {
+  using Handle = HMENU;
+  static void Free(HMENU copy);
+};
+using TMenuCopy = TUniqueHandle<TMenuCopyTraits>;
+
+// Tracks `menu` at `at` with the main window as owner, for `target`. The
+// command chosen is posted to the main window, followed by
+// kTrackedMenuClosedMessage.
+void TrackMenuForTarget(HMENU menu, HWND target, bool systemMenu, POINT at);
+// Right click on a stored window's icon. Returns false when nothing was shown.
+bool ShowStoredSystemMenu(HWND window, POINT at);
+// Left click on a stored window's icon. Returns false when nothing was shown.
+bool ShowStoredMenuBarCopy(HWND window, POINT at);
+// For the main window's WndProc: WM_COMMAND, WM_DRAWITEM, WM_MEASUREITEM.
+// True when the message was consumed (`result` set).
+bool RouteMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+// For kTrackedMenuClosedMessage: the target is forgotten.
+void ForgetMenuTarget();

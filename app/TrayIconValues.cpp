@@ -1,0 +1,53 @@
+#include <windows.h>
+
+#include "app/TrayIconValues.h"
+
+#include "app/AppState.h"
+#include "app/pure/TrayText.h"
+#include "framework/registry/RegEnum.h"
+#include "framework/registry/RegRoots.h"
+#include "framework/registry/TRegValue.h"
+#include "framework/text/TTextList.h"
+
+namespace {
+
+TRegKeyList TrayIconKeys() { return TRegKeyList(RegCurrentUser, kTrayIconKeyPath); }
+
+}  // namespace
+
+void WriteTrayIconValue(int iconId, HWND window) {
+  TRegKeyList keys = TrayIconKeys();
+  if (keys.Create() != ERROR_SUCCESS) return;
+  TRegDword(keys, TrayIconValueName(iconId)).Write(static_cast<DWORD>(reinterpret_cast<UINT_PTR>(window)));
+  keys.Close();
+}
+
+void DeleteTrayIconValue(int iconId) {
+  TRegKeyList keys = TrayIconKeys();
+  if (keys.Create() != ERROR_SUCCESS) return;
+  keys.DeleteValue(TrayIconValueName(iconId));
+  keys.Close();
+}
+
+void DeleteAllTrayIconValues() {
+  TRegKeyList keys = TrayIconKeys();
+  if (keys.Create() != ERROR_SUCCESS) return;
+  DeleteAllValues(keys.Handle(0));
+  keys.Close();
+}
+
+std::vector<HWND> TakeTrayIconValues() {
+  std::vector<HWND> windows;
+  TRegKeyList keys = TrayIconKeys();
+  if (keys.Create() != ERROR_SUCCESS) return windows;
+  TTextList names;
+  EnumValueNames(keys.Handle(0), names);
+  for (const TString& name : names) {
+    DWORD handle = 0;
+    if (keys.ReadDword(name, handle) != ERROR_SUCCESS) handle = 0;
+    windows.push_back(reinterpret_cast<HWND>(static_cast<UINT_PTR>(handle)));
+  }
+  DeleteAllValues(keys.Handle(0));
+  keys.Close();
+  return windows;
+}

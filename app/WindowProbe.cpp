@@ -1,0 +1,10 @@
+#include <windows.h>
+
+#include "app/WindowProbe.h"
+
+bool WindowAnswers(HWND window, UINT timeoutMs) {
+  DWORD_PTR length = 0;
+  // The wide form: the ANSI form of this message sends an untimed WM_GETTEXT
+  // first under some systems, which would wait for a hung window without bound.
+  return SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, timeoutMs, &length) != 0;
+}

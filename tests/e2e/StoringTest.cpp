@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <optional>
@@ -78,6 +79,31 @@ class Storing : public ::testing::Test {
     }
     return values;
   }
+  // Stores each window through the tray menu and waits until it is hidden with its icon.
+  void StoreEach(const std::vector<HWND>& windows) {
+    for (HWND window : windows) {
+      const size_t before = tray_.Icons().size();
+      ASSERT_TRUE(StoreThroughTrayMenu(window));
+      ASSERT_TRUE(WaitForWindowState(window, kStored, kWaitMs));
+      ASSERT_TRUE(WaitUntil([&] { return tray_.Icons().size() == before + 1; }, kWaitMs));
+    }
+  }
+  // A question of Stowpane's (a visible shape that is not its main window) with the button `id`.
+  HWND WaitForQuestion(int id, DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+          for (HWND w : FindTopLevelWindows({kMainWindowClass, std::nullopt, stowpane_.Process().Id()})) {
+            if (w != main_ && IsWindowVisible(w) && GetDlgItem(w, id) != nullptr) found = w;
+          }
+          return found != nullptr;
+        },
+        timeoutMs);
+    return found;
+  }
+  static void Press(HWND question, int id) {
+    PostMessageA(question, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(question, id)));
+  }
   std::optional<TrayRecord> IconOf(int id) const { return tray_.FindIcon(main_, static_cast<UINT>(id)); }
   bool WaitForIcon(int id, bool present) const {
     return WaitUntil([&] { return IconOf(id).has_value() == present; }, kWaitMs);
@@ -135,4 +161,244 @@ TEST_F(Storing, TheTrayMenuStoresRealProgramsWithTheirIconsAndValues) {
   }
   EXPECT_TRUE(TrayValues().empty());
   EXPECT_TRUE(tray_.Icons().empty());
+}
+
+TEST_F(Storing, StoreAllRestoreAllAndADoubleClickThatBringsAWindowBackInFront) {
+  TestWindowProcess first, second, maximized;
+  ASSERT_TRUE(first.Start(Titled("first")));
+  ASSERT_TRUE(second.Start(Titled("second")));
+  ASSERT_TRUE(maximized.Start(Titled("maximized")));
+  ShowWindow(maximized.Window(), SW_MAXIMIZE);
+  ASSERT_TRUE(WaitUntil([&] { return IsZoomed(maximized.Window()) != FALSE; }, kWaitMs));
+  StartStowpane();
+  std::vector<HWND> windows;
+  for (auto* program : {&first, &second, &maximized}) windows.push_back(program->Window());
+
+  // Store all (K) takes every window the menu listed: ours among them, hidden and each with its value.
+  ASSERT_TRUE(UseTrayMenu({'K'}));
+  for (HWND window : windows) EXPECT_TRUE(WaitForWindowState(window, kStored, kWaitMs));
+  std::map<std::string, HWND> values;
+  ASSERT_TRUE(WaitUntil([&] { return (values = TrayValues()).size() >= windows.size(); }, kWaitMs));
+  std::map<HWND, int> idOf;
+  for (const auto& [name, window] : values) idOf[window] = std::stoi(name);
+  for (HWND window : windows) ASSERT_EQ(1u, idOf.count(window));
+
+  // A double click gives one back, maximized as it was, in front; its icon and value go.
+  const int id = idOf[maximized.Window()];
+  PostMessageA(main_, IconMessage(id), id, WM_LBUTTONDBLCLK);
+  EXPECT_TRUE(WaitForWindowState(maximized.Window(), kShown, kWaitMs));
+  EXPECT_TRUE(IsZoomed(maximized.Window()));
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == maximized.Window(); }, kWaitMs));
+  EXPECT_TRUE(WaitForIcon(id, false));
+  EXPECT_EQ(0u, TrayValues().count(ValueName(id)));
+
+  // Restore all (R) gives back the rest and empties the key.
+  ASSERT_TRUE(UseTrayMenu({'R'}));
+  for (HWND window : {first.Window(), second.Window()}) EXPECT_TRUE(WaitForWindowState(window, kShown, kWaitMs));
+  EXPECT_TRUE(WaitUntil([&] { return TrayValues().empty(); }, kWaitMs));
+  EXPECT_TRUE(WaitUntil([&] { return tray_.Icons().size() == 1; }, kWaitMs));
+  ASSERT_TRUE(stowpane_.Exit());
+}
+
+TEST_F(Storing, AWindowClosedOrShownByItsOwnProgramLosesItsIconAtTheNextTick) {
+  TestWindowProcess closing, showing, staying;
+  ASSERT_TRUE(closing.Start(Titled("closing")));
+  ASSERT_TRUE(showing.Start(Titled("showing")));
+  ASSERT_TRUE(staying.Start(Titled("staying")));
+  StartStowpane();
+  StoreEach({closing.Window(), showing.Window(), staying.Window()});
+
+  PostMessageA(closing.Window(), WM_COMMAND, testwindow::kCommandExit, 0);
+  ShowWindow(showing.Window(), SW_SHOWMINNOACTIVE);
+  EXPECT_TRUE(WaitForIcon(5000, false));
+  EXPECT_TRUE(WaitForIcon(5001, false));
+  EXPECT_TRUE(IconOf(5002).has_value());
+  EXPECT_EQ((std::map<std::string, HWND>{{"005002", staying.Window()}}), TrayValues());
+  // Let go without being touched: it stays as its program showed it.
+  EXPECT_TRUE(IsWindowVisible(showing.Window()));
+  EXPECT_TRUE(IsIconic(showing.Window()));
+
+  // A title change reaches the tip at a tick.
+  SetWindowTextA(staying.Window(), "renamed");
+  EXPECT_TRUE(WaitUntil([&] { return IconOf(5002) && IconOf(5002)->tip == "renamed"; }, kWaitMs));
+  ASSERT_TRUE(stowpane_.Exit());
+}
+
+TEST_F(Storing, AKilledCopysWindowsAreTakenOverByTheNextStartByTheUser) {
+  std::vector<std::unique_ptr<TestWindowProcess>> programs;
+  std::vector<HWND> windows;
+  for (int i = 0; i < 6; ++i) {
+    programs.push_back(std::make_unique<TestWindowProcess>());
+    ASSERT_TRUE(programs.back()->Start(Titled("window " + std::to_string(i))));
+    windows.push_back(programs.back()->Window());
+  }
+  StartStowpane();
+  StoreEach(windows);
+  // Three given back leave 5000, 5002 and 5005 stored.
+  for (int id : {5001, 5003, 5004}) {
+    PostMessageA(main_, IconMessage(id), id, WM_LBUTTONDBLCLK);
+    ASSERT_TRUE(WaitForWindowState(windows[static_cast<size_t>(id - 5000)], kShown, kWaitMs));
+  }
+  ASSERT_TRUE(WaitUntil([&] { return TrayValues().size() == 3; }, kWaitMs));
+  stowpane_.Process().Kill();
+  for (HWND window : {windows[0], windows[2], windows[5]}) EXPECT_EQ(kStored, ReadWindowState(window));
+
+  StowpaneProcess next;
+  ASSERT_TRUE(next.Start());
+  main_ = next.WaitForMainWindow();
+  ASSERT_NE(nullptr, main_);
+  const std::map<std::string, HWND> expected{{"005000", windows[0]}, {"005001", windows[2]}, {"005002", windows[5]}};
+  EXPECT_TRUE(WaitUntil([&] { return TrayValues() == expected; }, kWaitMs));
+  for (int id : {5000, 5001, 5002}) EXPECT_TRUE(WaitForIcon(id, true)) << id;
+  for (HWND window : {windows[0], windows[2], windows[5]}) EXPECT_EQ(kStored, ReadWindowState(window));
+  ASSERT_TRUE(next.Exit());
+  for (HWND window : windows) EXPECT_TRUE(WaitForWindowState(window, kShown, kWaitMs));
+  EXPECT_TRUE(TrayValues().empty());
+}
+
+TEST_F(Storing, TakingOverDropsWhatIsNoLongerAHiddenEnabledWindowAndRestoreForgetsAll) {
+  TestWindowProcess hidden, visible, disabled;
+  TestWindowOptions options = Titled("hidden");
+  options.show = TestWindowOptions::kHidden;
+  ASSERT_TRUE(hidden.Start(options));
+  ASSERT_TRUE(visible.Start(Titled("visible")));
+  options.title = "disabled";
+  options.disabled = true;
+  ASSERT_TRUE(disabled.Start(options));
+  struct Planted {
+    const char* name;
+    DWORD type;
+    std::string bytes;
+  };
+  auto dword = [](HWND window) {
+    const DWORD value = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(window));
+    return std::string(reinterpret_cast<const char*>(&value), sizeof value);
+  };
+  const Planted planted[] = {
+      {"005003", REG_DWORD, dword(visible.Window())},   // shown again meanwhile
+      {"005007", REG_DWORD, dword(hidden.Window())},    // taken over as 5000
+      {"005008", REG_SZ, std::string("12345", 6)},      // no DWORD
+      {"005009", REG_DWORD, dword(disabled.Window())},  // busy with a dialog of its own
+      {"005010", REG_DWORD, dword(reinterpret_cast<HWND>(0x7FFF0))},  // no window
+      {"005011", REG_DWORD, dword(hidden.Window())},    // listed twice: taken once
+  };
+  for (const auto& value : planted) ASSERT_TRUE(WriteHkcuValue(kTrayIconKey, value.name, value.type, value.bytes));
+
+  // Started with the system, the list is forgotten unread.
+  StartStowpane("/restore");
+  EXPECT_TRUE(WaitUntil([&] { return TrayValues().empty(); }, kWaitMs));
+  ASSERT_TRUE(stowpane_.Exit());
+  EXPECT_FALSE(IsWindowVisible(hidden.Window()));
+
+  for (const auto& value : planted) ASSERT_TRUE(WriteHkcuValue(kTrayIconKey, value.name, value.type, value.bytes));
+  StartStowpane();
+  const std::map<std::string, HWND> expected{{"005000", hidden.Window()}};
+  EXPECT_TRUE(WaitUntil([&] { return TrayValues() == expected; }, kWaitMs));
+  EXPECT_TRUE(WaitForIcon(5000, true));
+  EXPECT_FALSE(IconOf(5001).has_value());
+  EXPECT_EQ("hidden", IconOf(5000)->tip);
+  ASSERT_TRUE(stowpane_.Exit());
+  EXPECT_TRUE(WaitForWindowState(hidden.Window(), kShown, kWaitMs));
+}
+
+TEST_F(Storing, AnUnansweringWindowIsAskedAboutUntilCancelOrAnAnswer) {
+  TestWindowProcess hung;
+  ASSERT_TRUE(hung.Start(Titled("hung")));
+  // The question has no box that silences it: a remembered answer changes nothing.
+  ASSERT_TRUE(WriteHkcuDword(std::string(kApplicationKey) + "\\WithoutStereotype", "IconicError", 2));
+  StartStowpane();
+  ASSERT_TRUE(RaiseToTop(hung.Window()));
+
+  // Retry asks again while the window still hangs; Cancel leaves it as it was.
+  ASSERT_TRUE(hung.Hang(12000));
+  ASSERT_TRUE(UseTrayMenu({VK_DOWN, VK_RETURN}));
+  HWND question = WaitForQuestion(2, 8000);
+  ASSERT_NE(nullptr, question);
+  Press(question, 4);
+  ASSERT_TRUE(WaitForWindowGone(question, kWaitMs));
+  question = WaitForQuestion(2, 8000);
+  ASSERT_NE(nullptr, question);
+  Press(question, 2);
+  ASSERT_TRUE(WaitForWindowGone(question, kWaitMs));
+  ASSERT_TRUE(hung.WaitForEvent("AWAKE", 15000));
+  EXPECT_EQ(kShown, ReadWindowState(hung.Window()));
+  EXPECT_TRUE(TrayValues().empty());
+
+  // Retry once it answers stores it.
+  ASSERT_TRUE(RaiseToTop(hung.Window()));
+  const size_t awakeLines = hung.Events().size();
+  ASSERT_TRUE(hung.Hang(7000));
+  ASSERT_TRUE(UseTrayMenu({VK_DOWN, VK_RETURN}));
+  question = WaitForQuestion(2, 8000);
+  ASSERT_NE(nullptr, question);
+  ASSERT_TRUE(hung.WaitForEvent("AWAKE", 10000, awakeLines));
+  Press(question, 4);
+  EXPECT_TRUE(WaitForWindowState(hung.Window(), kStored, kWaitMs));
+  EXPECT_TRUE(WaitForIcon(5000, true));
+  ASSERT_TRUE(stowpane_.Exit());
+}
+
+TEST_F(Storing, RestoreAllAsksAboutHungWindowsWhileOthersCloseAndReleasesEachOnce) {
+  TestWindowProcess stopped, late, closing, plain;
+  ASSERT_TRUE(stopped.Start(Titled("stopped")));
+  ASSERT_TRUE(late.Start(Titled("late")));
+  ASSERT_TRUE(closing.Start(Titled("closing")));
+  ASSERT_TRUE(plain.Start(Titled("plain")));
+  StartStowpane();
+  StoreEach({stopped.Window(), late.Window(), closing.Window(), plain.Window()});
+  const size_t firstCall = tray_.Records().size();
+  ASSERT_TRUE(stopped.Hang(15000));
+  ASSERT_TRUE(late.Hang(8000));
+
+  // Restore all through the tray menu: the first hung window is asked about.
+  ASSERT_TRUE(UseTrayMenu({'R'}));
+  HWND question = WaitForQuestion(7, 8000);
+  ASSERT_NE(nullptr, question);
+  // While the question is open, a stored window closes and ticks pass.
+  PostMessageA(closing.Window(), WM_COMMAND, testwindow::kCommandExit, 0);
+  ASSERT_TRUE(WaitForWindowGone(closing.Window(), kWaitMs));
+  PumpMessagesFor(3 * kTimerPeriodMs);
+  Press(question, 7);
+  ASSERT_TRUE(WaitForWindowGone(question, kWaitMs));
+  // The second is asked about until it answers.
+  question = WaitForQuestion(7, 8000);
+  ASSERT_NE(nullptr, question);
+  ASSERT_TRUE(late.WaitForEvent("AWAKE", 10000));
+  Press(question, 4);
+
+  EXPECT_TRUE(WaitForWindowState(late.Window(), kShown, kWaitMs));
+  EXPECT_TRUE(WaitForWindowState(plain.Window(), kShown, kWaitMs));
+  EXPECT_TRUE(WaitUntil([&] { return TrayValues().empty(); }, kWaitMs));
+  // Stop leaves the window hidden and no longer tracked.
+  EXPECT_FALSE(IsWindowVisible(stopped.Window()));
+  std::map<UINT, int> deletes;
+  const auto records = tray_.Records();
+  for (size_t i = firstCall; i < records.size(); ++i) {
+    if (records[i].operation == "DELETE") ++deletes[records[i].id];
+  }
+  EXPECT_EQ((std::map<UINT, int>{{5000, 1}, {5001, 1}, {5002, 1}, {5003, 1}}), deletes);
+  EXPECT_EQ(1u, tray_.Icons().size());
+  ASSERT_TRUE(stowpane_.Exit());
+}
+
+TEST_F(Storing, ACancelledEndOfSessionStoresTheSameWindowsAgainOnce) {
+  TestWindowProcess first, second;
+  ASSERT_TRUE(first.Start(Titled("first")));
+  ASSERT_TRUE(second.Start(Titled("second")));
+  StartStowpane();
+  StoreEach({first.Window(), second.Window()});
+
+  for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round);
+    DWORD_PTR answer = 0;
+    ASSERT_NE(0, SendMessageTimeoutA(main_, WM_QUERYENDSESSION, 0, 0, SMTO_BLOCK, kWaitMs, &answer));
+    EXPECT_EQ(TRUE, static_cast<BOOL>(answer));
+    for (HWND window : {first.Window(), second.Window()}) EXPECT_EQ(kShown, ReadWindowState(window));
+    EXPECT_TRUE(TrayValues().empty());
+    ASSERT_NE(0, SendMessageTimeoutA(main_, WM_ENDSESSION, FALSE, 0, SMTO_BLOCK, kWaitMs, &answer));
+    for (HWND window : {first.Window(), second.Window()}) EXPECT_EQ(kStored, ReadWindowState(window));
+    EXPECT_EQ(2u, TrayValues().size());
+    EXPECT_EQ(3u, tray_.Icons().size());
+  }
+  ASSERT_TRUE(stowpane_.Exit());
 }

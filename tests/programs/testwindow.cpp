@@ -3,7 +3,7 @@
 //
 //   testwindow.exe [/class:NAME] [/title:HEX | /text:ASCII] [/icon:KIND] [/classicon:KIND]
 //                  [/small:RRGGBB] [/big:RRGGBB] [/menu] [/tool] [/dialog[:HEX]]
-//                  [/hidden | /minimized] [/disabled] [/pos:X,Y,W,H] [/log:PATH]
+//                  [/hidden | /minimized] [/disabled] [/pos:X,Y,W,H] [/log:PATH] [/count:N]
 //
 // KIND is none, small, big or both. Titles are Shift-JIS bytes in hex, so any
 // byte (tab, CR LF, "&", 0x5C trail bytes) arrives exactly and no length limit
@@ -11,6 +11,8 @@
 // at once: READY hwnd=0x.. pid=N, COMMAND id=N, SYSCOMMAND cmd=0x...., HANG ms=N,
 // AWAKE, SHOWWINDOW show=N, SIZE type=N, DIALOG hwnd=0x.., CLOSE, DESTROY.
 // Posted kHangMessage (TestProgramProtocol.h) makes its thread sleep.
+// /count:N makes N such windows (1 to 1000) on the one thread, sharing their
+// icons, each logged as it is made; the program ends when the last is destroyed.
 #include <windows.h>
 
 #include <cstdarg>
@@ -44,10 +46,12 @@ struct Options {
   bool disabled = false;
   int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = 320, height = 200;
   std::string logPath;
+  int count = 1;
 };
 
 TKernelHandle g_log;
 TIconHandle g_smallIcon, g_bigIcon;
+int g_liveWindows = 0;
 
 void Log(const char* format, ...) {
   if (!g_log) return;
@@ -100,6 +104,11 @@ bool ParseArguments(int argc, char** argv, Options* options) {
       ok = std::sscanf(value.c_str(), "%d,%d,%d,%d", &options->x, &options->y, &options->width,
                        &options->height) == 4;
     } else if (name == "/log") options->logPath = value;
+    else if (name == "/count") {
+      char* end = nullptr;
+      options->count = static_cast<int>(std::strtol(value.c_str(), &end, 10));
+      ok = !value.empty() && *end == '\0' && options->count >= 1 && options->count <= 1000;
+    }
     else ok = false;
     if (!ok || options->className.empty()) {
       std::fprintf(stderr, "testwindow: bad argument %s\n", argv[i]);
@@ -110,16 +119,16 @@ bool ParseArguments(int argc, char** argv, Options* options) {
 }
 
 // Under Wine no other process can read these; they are for screenshots.
+// The windows do not own what they are given: the icons live as long as the
+// program, one pair for every window it makes.
 void SetSolidIcons(HWND window, unsigned which, unsigned rgb) {
   if (which & kSmallIcon) {
-    TIconHandle icon(CreateSolidIcon(GetSystemMetrics(SM_CXSMICON), rgb));
-    SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.Get()));
-    g_smallIcon = std::move(icon);  // the window does not own what it is given
+    if (!g_smallIcon) g_smallIcon.Reset(CreateSolidIcon(GetSystemMetrics(SM_CXSMICON), rgb));
+    SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(g_smallIcon.Get()));
   }
   if (which & kBigIcon) {
-    TIconHandle icon(CreateSolidIcon(GetSystemMetrics(SM_CXICON), rgb));
-    SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.Get()));
-    g_bigIcon = std::move(icon);
+    if (!g_bigIcon) g_bigIcon.Reset(CreateSolidIcon(GetSystemMetrics(SM_CXICON), rgb));
+    SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(g_bigIcon.Get()));
   }
 }
 
@@ -153,7 +162,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       break;
     case WM_DESTROY:
       Log("DESTROY");
-      PostQuitMessage(0);
+      if (--g_liveWindows == 0) PostQuitMessage(0);
       return 0;
     case kHangMessage:
       Log("HANG ms=%u", static_cast<unsigned>(wParam));
@@ -193,18 +202,21 @@ int main(int argc, char** argv) {
   windowClass.lpszClassName = options.className.c_str();
   if (!RegisterClassExA(&windowClass)) return 4;
 
-  HMENU menu = options.menu ? BuildTestMenuBar() : nullptr;  // the window owns it from here
-  HWND window = CreateWindowExA(options.tool ? WS_EX_TOOLWINDOW : 0, options.className.c_str(),
-                                options.title.c_str(), WS_OVERLAPPEDWINDOW, options.x, options.y,
-                                options.width, options.height, nullptr, menu, instance, nullptr);
-  if (!window) return 5;
-  SetSolidIcons(window, options.windowIcons & kSmallIcon, options.smallColour);
-  SetSolidIcons(window, options.windowIcons & kBigIcon, options.bigColour);
-  if (options.disabled) EnableWindow(window, FALSE);
-  ShowWindow(window, options.show);
-  if (options.dialog) ShowOwnedDialog(window, options.dialogTitle);
-  Log("READY hwnd=0x%08lx pid=%lu", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(window)),
-      GetCurrentProcessId());
+  for (int i = 0; i < options.count; ++i) {
+    HMENU menu = options.menu ? BuildTestMenuBar() : nullptr;  // the window owns it from here
+    HWND window = CreateWindowExA(options.tool ? WS_EX_TOOLWINDOW : 0, options.className.c_str(),
+                                  options.title.c_str(), WS_OVERLAPPEDWINDOW, options.x, options.y,
+                                  options.width, options.height, nullptr, menu, instance, nullptr);
+    if (!window) return 5;
+    ++g_liveWindows;
+    SetSolidIcons(window, options.windowIcons & kSmallIcon, options.smallColour);
+    SetSolidIcons(window, options.windowIcons & kBigIcon, options.bigColour);
+    if (options.disabled) EnableWindow(window, FALSE);
+    ShowWindow(window, options.show);
+    if (options.dialog) ShowOwnedDialog(window, options.dialogTitle);
+    Log("READY hwnd=0x%08lx pid=%lu", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(window)),
+        GetCurrentProcessId());
+  }
 
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {

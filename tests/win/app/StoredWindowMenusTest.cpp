@@ -144,7 +144,9 @@ class StoredWindowMenus : public ::testing::Test {
     const bool shown = show(window, kAt);
     KillTimer(standIn_, kUserTimer);
     EXPECT_EQ(shown, g_user.current != nullptr) << "a menu opened exactly when one was shown";
-    if (shown) EXPECT_TRUE(WaitUntil([] { return AppState().menuTarget == nullptr; }, kWaitMs));
+    if (shown) {
+      EXPECT_TRUE(WaitUntil([] { return AppState().menuTarget == nullptr; }, kWaitMs));
+    }
     return shown;
   }
   HWND standIn_ = nullptr;
@@ -246,7 +248,9 @@ TEST_F(StoredWindowMenus, ShowsNothingForHungGoneOrBarlessWindows) {
     auto foreign = std::make_unique<ForeignWindowThread>(Stored(c.menu));
     const HWND window = foreign->Window();
     ASSERT_NE(nullptr, window);
-    if (c.hung) ASSERT_TRUE(foreign->Hang(3000));
+    if (c.hung) {
+      ASSERT_TRUE(foreign->Hang(3000));
+    }
     if (c.gone) foreign.reset();
     const DWORD start = GetTickCount();
     EXPECT_FALSE(Show(c.show, window, {}));

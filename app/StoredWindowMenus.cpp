@@ -9,11 +9,38 @@ namespace {
 
 constexpr UINT kCopiedItemParts =
     MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_CHECKMARKS | MIIM_TYPE | MIIM_DATA;
-constexpr UINT kGrayed = MF_BYCOMMAND | MF_GRAYED | MF_DISABLED;
 
 // A hung window shows no menu: tracking it would wait on its owner-drawn
 // items, and a command sent to it would not be carried out anyway.
 bool CanShowMenuOf(HWND window) { return IsWindow(window) && WindowAnswers(window, kMenuProbeTimeoutMs); }
+
+// The window is hidden: it can only be given back. Returns whether any item
+// changed; an item the menu lacks changes nothing, so that setting the items
+// again and again comes to rest.
+bool OfferOnlyRestore(HMENU menu) {
+  bool changed = false;
+  const auto set = [&](UINT command, UINT state) {
+    const int before = EnableMenuItem(menu, command, MF_BYCOMMAND | state);
+    changed |= before != -1 && static_cast<UINT>(before) != state;
+    return before != -1;
+  };
+  const bool canRestore = set(SC_RESTORE, MF_ENABLED);
+  for (UINT command : {SC_MAXIMIZE, SC_MINIMIZE, SC_MOVE, SC_SIZE}) set(command, MF_GRAYED | MF_DISABLED);
+  if (canRestore && GetMenuDefaultItem(menu, FALSE, GMDI_USEDISABLED) != SC_RESTORE) {
+    SetMenuDefaultItem(menu, SC_RESTORE, FALSE);
+    changed = true;
+  }
+  return changed;
+}
+
+// A system command chosen in the window's system menu, sent as the window's
+// own choice (the position is the cursor's, as the system gives it).
+void PostSystemCommand(HWND target, WPARAM command) {
+  POINT cursor = {};
+  GetCursorPos(&cursor);
+  PostMessageA(target, WM_SYSCOMMAND, LOWORD(command),
+               MAKELPARAM(static_cast<WORD>(cursor.x), static_cast<WORD>(cursor.y)));
+}
 
 }  // namespace
 
@@ -38,15 +65,10 @@ void TrackMenuForTarget(HMENU menu, HWND target, bool systemMenu, POINT at) {
 bool ShowStoredSystemMenu(HWND window, POINT at) {
   if (!CanShowMenuOf(window)) return false;
   // The window's own menu, not a copy: its items and texts are the program's.
-  // The changes stay in it; the window is hidden, so only Restore makes sense.
+  // The changes stay in it.
   const HMENU menu = GetSystemMenu(window, FALSE);
   if (menu == nullptr) return false;
-  EnableMenuItem(menu, SC_RESTORE, MF_BYCOMMAND | MF_ENABLED);
-  EnableMenuItem(menu, SC_MAXIMIZE, kGrayed);
-  EnableMenuItem(menu, SC_MINIMIZE, kGrayed);
-  EnableMenuItem(menu, SC_MOVE, kGrayed);
-  EnableMenuItem(menu, SC_SIZE, kGrayed);
-  SetMenuDefaultItem(menu, SC_RESTORE, FALSE);
+  OfferOnlyRestore(menu);
   TrackMenuForTarget(menu, window, true, at);
   return true;
 }
@@ -79,22 +101,34 @@ bool ShowStoredMenuBarCopy(HWND window, POINT at) {
 bool RouteMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   const HWND target = AppState().menuTarget;
   if (target == nullptr || target == AppState().mainWindow) return false;
+  const bool systemMenu = AppState().menuTargetIsSystemMenu;
   switch (msg) {
+    case WM_SYSCOMMAND:
+      // A system menu tracked for its owner posts its choice as a system
+      // command to the window that tracks it: that is the main window.
+      if (!systemMenu) return false;
+      [[fallthrough]];
     case WM_COMMAND:
       // A command of a window that has gone since is dropped, not run as ours.
       if (IsWindow(target)) {
         SetForegroundWindow(target);
-        if (AppState().menuTargetIsSystemMenu) {
-          POINT cursor = {};
-          GetCursorPos(&cursor);
-          PostMessageA(target, WM_SYSCOMMAND, LOWORD(wParam),
-                       MAKELPARAM(static_cast<WORD>(cursor.x), static_cast<WORD>(cursor.y)));
+        if (systemMenu) {
+          PostSystemCommand(target, wParam);
         } else {
           PostMessageA(target, WM_COMMAND, wParam, lParam);
         }
       }
       result = 0;
       return true;
+    case WM_ENTERIDLE:
+      // Tracking a system menu sets its items from the style of the window
+      // that tracks it, after WM_INITMENUPOPUP; once the menu is up they are
+      // set back, and the menu is repainted if that changed anything.
+      if (systemMenu && wParam == MSGF_MENU && OfferOnlyRestore(GetSystemMenu(target, FALSE))) {
+        const HWND popup = reinterpret_cast<HWND>(lParam);
+        if (popup != nullptr) InvalidateRect(popup, nullptr, TRUE);
+      }
+      return false;
     case WM_DRAWITEM:
     case WM_MEASUREITEM: {
       // The target's owner-drawn items are drawn by the target; the system

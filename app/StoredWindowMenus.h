@@ -30,8 +30,11 @@ void TrackMenuForTarget(HMENU menu, HWND target, bool systemMenu, POINT at);
 bool ShowStoredSystemMenu(HWND window, POINT at);
 // Left click on a stored window's icon. Returns false when nothing was shown.
 bool ShowStoredMenuBarCopy(HWND window, POINT at);
-// For the main window's WndProc: WM_COMMAND, WM_DRAWITEM, WM_MEASUREITEM.
-// True when the message was consumed (`result` set).
+// For the main window's WndProc, ahead of its own handling: while a stored
+// window's menu is open, its WM_COMMAND, WM_SYSCOMMAND (a system menu's
+// choice), WM_DRAWITEM and WM_MEASUREITEM go to that window, and WM_ENTERIDLE
+// sets its system menu's items back (not consumed). True when the message was
+// consumed (`result` set).
 bool RouteMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 // For kTrackedMenuClosedMessage: the target is forgotten.
 void ForgetMenuTarget();

@@ -1,0 +1,110 @@
+// The timer tick with many stored windows: TWindowStore::RefreshAll over 50
+// windows of another process, with 100 more visible windows on the desktop,
+// next to the floor of the same questions asked in a bare loop. What the
+// tick adds to the questions it must ask is the figure; the questions
+// themselves are the system's cost. Storing and giving back are timed too.
+//
+//   winbench_tick.exe [ticks]      (default 200 of each kind, interleaved)
+#include <windows.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "app/WindowIcon.h"
+#include "app/WindowStore.h"
+#include "framework/window/WindowUtils.h"
+#include "tests/winbench/WinBench.h"
+
+using namespace winbench;
+
+namespace {
+
+constexpr int kStoredWindows = 50;
+constexpr int kCandidateWindows = 100;
+constexpr int kWarmUpTicks = 10;
+
+// What a tick cannot do without, per window: is it there, is it still
+// hidden, does it answer within the bound, and its title and icons.
+void FloorTick(const std::vector<HWND>& windows) {
+  for (HWND window : windows) {
+    if (!IsWindow(window) || IsWindowVisible(window)) continue;
+    DWORD_PTR length = 0;
+    if (SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, 100, &length) == 0)
+      continue;
+    TString title;
+    SafeGetWindowText(window, title);
+    TWindowIcon icon(window);
+    icon.ReadWindowIcons();
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  RequireJapaneseCodePage();
+  const int ticks = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
+  CleanTrayIconKey cleanKey;
+  IconOwner owner;
+
+  TestWindowOptions storedOptions;
+  storedOptions.title = "stored window";
+  storedOptions.windowIcons = testwindow::kBothIcons;
+  TestWindowBatch stored(storedOptions, kStoredWindows);
+  TestWindowOptions candidateOptions;
+  candidateOptions.className = "StowpaneBenchCandidate";
+  candidateOptions.title = "candidate window";
+  TestWindowBatch candidates(candidateOptions, kCandidateWindows);
+
+  TWindowStore store(nullptr);
+  std::vector<double> storeUs;
+  for (HWND window : stored.Windows()) {
+    const double start = NowUs();
+    if (!store.StoreWindow(window)) Fail("a test window was not stored");
+    storeUs.push_back(NowUs() - start);
+    PumpPendingMessages();
+  }
+  const bool allHidden = WaitUntil(
+      [&] {
+        for (HWND window : stored.Windows())
+          if (IsWindowVisible(window)) return false;
+        return true;
+      },
+      5000);
+  if (!allHidden) Fail("stored windows stayed visible");
+
+  for (int i = 0; i < kWarmUpTicks; ++i) {
+    store.RefreshAll();
+    FloorTick(stored.Windows());
+  }
+  // Interleaved, so that whatever else the machine does falls on both alike.
+  std::vector<double> refreshUs, floorUs;
+  for (int i = 0; i < ticks; ++i) {
+    PumpPendingMessages();
+    double start = NowUs();
+    store.RefreshAll();
+    refreshUs.push_back(NowUs() - start);
+    PumpPendingMessages();
+    start = NowUs();
+    FloorTick(stored.Windows());
+    floorUs.push_back(NowUs() - start);
+  }
+  if (store.Count() != static_cast<size_t>(kStoredWindows)) Fail("the tick let stored windows go");
+
+  const double restoreStart = NowUs();
+  store.RestoreAll();
+  const double restoreUs = NowUs() - restoreStart;
+
+  Print("\n== tick: %d stored windows of testwindow.exe, %d visible candidate windows\n", kStoredWindows,
+        kCandidateWindows);
+  const Figures refresh = Summarize(refreshUs);
+  const Figures floor = Summarize(floorUs);
+  PrintHeading("per tick, interleaved with the floor", "ms");
+  PrintRow("TWindowStore::RefreshAll", refresh, 1e-3);
+  PrintRow("floor: the same questions in a bare loop", floor, 1e-3);
+  PrintRatio("ratio RefreshAll / floor (medians)", refresh.median / floor.median, 1.2);
+  Print("  %-44s %10.1f us\n", "RefreshAll per stored window (median)", refresh.median / kStoredWindows);
+  PrintHeading("storing and giving back", "ms");
+  PrintRow("StoreWindow, per window", Summarize(storeUs), 1e-3);
+  Print("  %-44s %10.2f ms for %d windows\n", "RestoreAll", restoreUs * 1e-3, kStoredWindows);
+  return 0;
+}

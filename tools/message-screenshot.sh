@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Takes docs/message-iconic.png (an error with Retry and Cancel) and
-# docs/message-overwrite.png (a warning with the don't-show-again box), and
+# Takes docs/message-iconic.png and docs/message-restore.png (the questions
+# about a window that does not answer), docs/message-overwrite.png (a warning with the don't-show-again box), and
 # docs/icon-menu.png (the tray menu drawn as an icon menu), from
 # messagedemo.exe and menudemo.exe.
 set -euo pipefail
@@ -24,7 +24,7 @@ capture_window() {  # class name of the program, output picture
   convert "$shots/full.png" -crop "$((WIDTH + 16))x$((HEIGHT + 40))+$((X - 8))+$((Y - 32))" +repage "$2"
   xdotool windowfocus --sync "$window" key Escape || true
 }
-for kind in iconic overwrite; do
+for kind in iconic restore overwrite; do
   xdotool mousemove 300 250
   (wine "$STOWPANE_BUILD/win32/messagedemo.exe" "$kind" </dev/null >/dev/null 2>&1 &)
   capture_window messagedemo.exe "$STOWPANE_ROOT/docs/message-$kind.png"
@@ -36,4 +36,4 @@ import -window root "$shots/full.png"
 convert "$shots/full.png" -crop 300x260+30+30 +repage "$STOWPANE_ROOT/docs/icon-menu.png"
 rm -rf "$shots"
 session_stop
-echo "wrote docs/message-iconic.png, docs/message-overwrite.png, docs/icon-menu.png"
+echo "wrote docs/message-iconic.png, docs/message-restore.png, docs/message-overwrite.png, docs/icon-menu.png"

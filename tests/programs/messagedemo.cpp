@@ -1,22 +1,24 @@
 // messagedemo.exe: one message shape as the program shows them, for the
 // screenshots. Prints the result code on exit.
 //
-//   messagedemo iconic       an error with Retry and Cancel
+//   messagedemo iconic       the question about a window that does not answer when stored
+//   messagedemo restore      the same when it is given back
 //   messagedemo overwrite    a warning with OK, Cancel and the don't-show-again box
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
 
+#include "app/UnansweredWindowBoxes.h"
 #include "framework/registry/RegGlobalKeys.h"
 #include "framework/window/ControlElement.h"
 #include "framework/window/MessageShape.h"
 
 int main(int argc, char** argv) {
-  const bool overwrite = argc > 1 && std::strcmp(argv[1], "overwrite") == 0;
+  const char* kind = argc > 1 ? argv[1] : "iconic";
   CreateGlobalKeyLists(nullptr);
   int result = 0;
-  if (overwrite) {
+  if (std::strcmp(kind, "overwrite") == 0) {
     auto row = MakeButtonRow(kDockBottom, {{IDOK, "OK", "OK_ICON"}, {IDCANCEL, "ｷｬﾝｾﾙ", "CANCEL_ICON"}});
     auto group = MakeGroup(kDockTop, kAlignLeft, 12, 12);
     group->AddShared(WarningIcon());
@@ -24,13 +26,10 @@ int main(int argc, char** argv) {
     auto check = MakeStereotypeCheck("ForceWrite_WhenExist");
     result = MessageShapeTitled(nullptr, "ForceWrite_WhenExist", "Stowpane", row.get(), group.get(), check.get(),
                                 nullptr);
+  } else if (std::strcmp(kind, "restore") == 0) {
+    result = AskRestoreAgain(nullptr);
   } else {
-    auto row = MakeButtonRow(kDockBottom, {{IDRETRY, "再試行(&RETRY&)", "RENEW_ICON"}, {IDCANCEL, "ｷｬﾝｾﾙ", "CANCEL_ICON"}});
-    auto group = MakeGroup(kDockTop, kAlignLeft, 12, 12);
-    group->AddShared(ErrorIcon());
-    group->Add(TTextElement::Message("ｳｨﾝﾄﾞｳ \"無題 - メモ帳\" が応答しないため、ｱｲｺﾝ化できません。\n"
-                                     "しばらく待ってから再試行してください。"));
-    result = MessageShapeTitled(nullptr, "IconicError", "Stowpane", row.get(), group.get(), nullptr);
+    result = AskStoreAgain(nullptr);
   }
   DestroyGlobalKeyLists();
   std::printf("%d\n", result);

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -95,10 +94,6 @@ int PositionOf(HMENU menu, UINT command) {
   return -1;
 }
 
-bool Contains(const std::vector<unsigned>& values, unsigned value) {
-  return std::find(values.begin(), values.end(), value) != values.end();
-}
-
 // Item counts of a menu and of every menu below it, depth first; -1 for a
 // menu that is gone.
 std::vector<int> MenuTreeCounts(HMENU menu) {
@@ -184,7 +179,7 @@ TEST_F(StoredWindowMenus, SystemMenuOffersRestoreAndSendsTheChoiceAsSystemComman
     const int position = PositionOf(system, c.command);
     ASSERT_GE(position, 0);
     ASSERT_TRUE(Show(ShowStoredSystemMenu, window, {position}, look));
-    EXPECT_TRUE(WaitUntil([&] { return Contains(foreign.SysCommands(), c.command); }, kWaitMs));
+    EXPECT_TRUE(WaitUntil([&] { return foreign.SysCommands() == std::vector<unsigned>{c.command}; }, kWaitMs));
     EXPECT_EQ(c.closes, WaitForWindowGone(window, c.closes ? kWaitMs : 0));
     EXPECT_TRUE(g_ownCommands.empty());
   }
@@ -201,24 +196,22 @@ TEST_F(StoredWindowMenus, MenuBarCopyLeadsIntoTheWindowsOwnMenusAndLeavesThemInt
   const HMENU bar = GetMenu(window);
   const std::vector<int> counts = MenuTreeCounts(bar);
   ASSERT_EQ(3, counts[0]);
-  const auto look = [&](HMENU open) {
-    ASSERT_EQ(3, GetMenuItemCount(open));
-    for (int i = 0; i < 3; ++i) {
-      EXPECT_EQ(GetSubMenu(bar, i), GetSubMenu(open, i)) << i;
-      char mine[64] = {}, theirs[64] = {};
-      GetMenuStringA(open, i, mine, sizeof mine, MF_BYPOSITION);
-      GetMenuStringA(bar, i, theirs, sizeof theirs, MF_BYPOSITION);
-      EXPECT_STREQ(theirs, mine) << i;
-    }
-  };
   // Edit, More..., the second item.
-  ASSERT_TRUE(Show(ShowStoredMenuBarCopy, window, {1, 3, 1}, look));
+  ASSERT_TRUE(Show(ShowStoredMenuBarCopy, window, {1, 3, 1}));
   EXPECT_TRUE(foreign.WaitForCommand(testwindow::kCommandSubSecond, kWaitMs));
   EXPECT_TRUE(g_ownCommands.empty());
+  const HMENU first = AppState().menuCopy.Get();
+  ASSERT_EQ(3, GetMenuItemCount(first));
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(GetSubMenu(bar, i), GetSubMenu(first, i)) << i;
+    char mine[64] = {}, theirs[64] = {};
+    GetMenuStringA(first, i, mine, sizeof mine, MF_BYPOSITION);
+    GetMenuStringA(bar, i, theirs, sizeof theirs, MF_BYPOSITION);
+    EXPECT_STREQ(theirs, mine) << i;
+  }
   SendMessageA(standIn_, WM_COMMAND, 77, 0);
   EXPECT_EQ(std::vector<unsigned>{77}, g_ownCommands) << "a later command, as from a dialog, is the main window's";
 
-  const HMENU first = AppState().menuCopy.Get();
   ASSERT_TRUE(Show(ShowStoredMenuBarCopy, window, {}));
   const HMENU second = AppState().menuCopy.Get();
   EXPECT_FALSE(IsMenu(first));

@@ -87,16 +87,14 @@ void TMainWindow::OnClosing() {
 }
 
 LRESULT TMainWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  // A menu of a stored window is open or was just chosen from: what it sends
+  // back belongs to that window.
   LRESULT routed = 0;
+  if (RouteMenuMessage(msg, wParam, lParam, routed)) return routed;
   switch (msg) {
     case WM_TIMER:
       if (wParam == kMainTimerId && !sessionEnding_) Tick();
       return 0;
-    case WM_COMMAND:
-    case WM_DRAWITEM:
-    case WM_MEASUREITEM:
-      if (RouteMenuMessage(msg, wParam, lParam, routed)) return routed;
-      break;
     case kTrackedMenuClosedMessage:
       ForgetMenuTarget();
       return 0;

@@ -10,8 +10,8 @@ namespace {
 constexpr UINT kCopiedItemParts =
     MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_CHECKMARKS | MIIM_TYPE | MIIM_DATA;
 
-// A hung window shows no menu: tracking it would wait on its owner-drawn
-// items, and a command sent to it would not be carried out anyway.
+// A hung window shows no menu: it would not carry out the command, nor draw
+// its owner-drawn items.
 bool CanShowMenuOf(HWND window) { return IsWindow(window) && WindowAnswers(window, kMenuProbeTimeoutMs); }
 
 // The window is hidden: it can only be given back. Returns whether any item

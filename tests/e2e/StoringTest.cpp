@@ -59,18 +59,7 @@ class Storing : public ::testing::Test {
     if (!RaiseToTop(window)) return false;
     return UseTrayMenu({VK_DOWN, VK_RETURN});
   }
-  // True once `window` is the topmost visible window that is no tool window.
-  static bool RaiseToTop(HWND window) {
-    return WaitUntil(
-        [&] {
-          SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-          for (HWND w = GetTopWindow(nullptr); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
-            if (IsWindowVisible(w) && (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0) return w == window;
-          }
-          return false;
-        },
-        kWaitMs, 50);
-  }
+  static bool RaiseToTop(HWND window) { return RaiseAboveOtherWindows(window, kWaitMs); }
   // The stored windows as the registry lists them: value name -> handle.
   std::map<std::string, HWND> TrayValues() const {
     std::map<std::string, HWND> values;

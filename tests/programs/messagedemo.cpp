@@ -11,12 +11,17 @@
 
 #include "app/UnansweredWindowBoxes.h"
 #include "framework/registry/RegGlobalKeys.h"
+#include "framework/window/Application.h"
 #include "framework/window/ControlElement.h"
 #include "framework/window/MessageShape.h"
 
 int main(int argc, char** argv) {
   const char* kind = argc > 1 ? argv[1] : "iconic";
   CreateGlobalKeyLists(nullptr);
+  // Untitled messages carry the application's name, as in the program.
+  TApplicationInfo info;
+  info.name = "Stowpane";
+  SetApplicationInfo(info);
   int result = 0;
   if (std::strcmp(kind, "overwrite") == 0) {
     auto row = MakeButtonRow(kDockBottom, {{IDOK, "OK", "OK_ICON"}, {IDCANCEL, "ｷｬﾝｾﾙ", "CANCEL_ICON"}});

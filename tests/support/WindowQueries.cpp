@@ -121,3 +121,15 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD pollMs)
 void PumpMessagesFor(DWORD ms) {
   WaitUntil([] { return false; }, ms);
 }
+
+bool RaiseAboveOtherWindows(HWND window, DWORD timeoutMs) {
+  return WaitUntil(
+      [&] {
+        SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        for (HWND w = GetTopWindow(nullptr); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
+          if (IsWindowVisible(w) && (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0) return w == window;
+        }
+        return false;
+      },
+      timeoutMs, 50);
+}

@@ -43,6 +43,10 @@ WindowState ReadWindowState(HWND window);
 // Waits until the window's state is `wanted`; the last state seen goes to `last`.
 bool WaitForWindowState(HWND window, const WindowState& wanted, DWORD timeoutMs, WindowState* last = nullptr);
 
+// Raises `window` until it is the topmost visible window that is no tool
+// window (the first one a list of storable windows shows); false after `timeoutMs`.
+bool RaiseAboveOtherWindows(HWND window, DWORD timeoutMs);
+
 // WM_NULL through SendMessageTimeoutW with SMTO_BLOCK | SMTO_ABORTIFHUNG
 // (the W form: Wine's A form ignores the time-out on some messages).
 bool IsWindowResponsive(HWND window, DWORD timeoutMs);

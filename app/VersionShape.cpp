@@ -49,10 +49,14 @@ void ShowVersionWindow(const TWindow& owner) {
   TShape shape(owner.Handle(), kVersionTitle);
   shape.SetPlacementName("VersionShape");
   const TString version = ProgramVersion();
-  auto text = MakeGroup(kDockTop, kAlignLeft, 0, 4, std::make_unique<TTextElement>(kApplicationName),
-                        std::make_unique<TTextElement>(version.IsEmpty() ? TString("ﾊﾞｰｼﾞｮﾝ不明")
-                                                                         : TString("ﾊﾞｰｼﾞｮﾝ ") + version),
-                        std::make_unique<TTextElement>("ほかのﾌﾟﾛｸﾞﾗﾑのｳｨﾝﾄﾞｳをﾀｽｸﾄﾚｲにしまいます。"));
+  auto text = MakeGroup(kDockTop, kAlignLeft, 0, 6);
+  for (const TString& line : {TString(kApplicationName),
+                              version.IsEmpty() ? TString("ﾊﾞｰｼﾞｮﾝ不明") : TString("ﾊﾞｰｼﾞｮﾝ ") + version,
+                              TString("ほかのﾌﾟﾛｸﾞﾗﾑのｳｨﾝﾄﾞｳをﾀｽｸﾄﾚｲにしまいます。")}) {
+    auto element = std::make_unique<TTextElement>(line);
+    element->SetDock(kDockTop);
+    text->Add(std::move(element));
+  }
   auto about = MakeGroup(kDockTop, kAlignLeft, 12, 0,
                          std::make_unique<TIconElement>(OwnResourceIcon(TResourceName(TString("APPLICATION_ICON"))),
                                                         nullptr),

@@ -92,3 +92,5 @@ if(E2E_TEST_SOURCES)
   # stand-in takes its place), so it runs after the unit tests.
   set_tests_properties(e2e_tests PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE DEPENDS unit_tests)
 endif()
+
+include(${ROOT}/cmake/WinBench.cmake)

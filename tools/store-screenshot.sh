@@ -2,7 +2,7 @@
 # Takes docs/tray-menu.png (the tray menu listing windows with their icons)
 # and docs/stored-system-menu.png (a stored window's system menu opened from
 # its icon: Restore in bold, what would show the window grayed) from
-# storedemo.exe.
+# storedemo.exe; and docs/version.png, the version window of Stowpane.exe.
 set -euo pipefail
 here=$(dirname "${BASH_SOURCE[0]}")
 "$here/build.sh" win32
@@ -31,6 +31,23 @@ for kind in tray system; do
   # The demo ends on its own after its seconds.
   for _ in $(seq 1 150); do pgrep -f storedemo.exe >/dev/null || break; sleep 0.1; done
 done
+probe="$STOWPANE_BUILD/win32/probe.exe"
+(wine "$STOWPANE_BUILD/win32/Stowpane.exe" </dev/null >/dev/null 2>&1 &)
+wine "$probe" wait /class:ShapeClass /text:Stowpane /timeout:10000 </dev/null >/dev/null
+wine "$probe" command /class:ShapeClass /text:Stowpane 905 </dev/null >/dev/null
+window=""
+for _ in $(seq 1 100); do
+  window=$(xdotool search --onlyvisible --classname Stowpane.exe 2>/dev/null | head -n 1 || true)
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || { echo "store-screenshot: the version window did not open" >&2; exit 1; }
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$window")"
+import -window root "$shots/full.png"
+convert "$shots/full.png" -crop "$((WIDTH + 16))x$((HEIGHT + 40))+$((X - 8))+$((Y - 32))" +repage \
+  "$STOWPANE_ROOT/docs/version.png"
+wine "$probe" command /class:ShapeClass /text:Stowpane 199 </dev/null >/dev/null || true
 rm -rf "$shots"
 session_stop
-echo "wrote docs/tray-menu.png, docs/stored-system-menu.png"
+echo "wrote docs/tray-menu.png, docs/stored-system-menu.png, docs/version.png"

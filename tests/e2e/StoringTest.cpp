@@ -391,3 +391,39 @@ TEST_F(Storing, ACancelledEndOfSessionStoresTheSameWindowsAgainOnce) {
   }
   ASSERT_TRUE(stowpane_.Exit());
 }
+
+TEST_F(Storing, ExitWaitsUntilAnOpenQuestionIsAnswered) {
+  TestWindowProcess hung;
+  ASSERT_TRUE(hung.Start(Titled("hung")));
+  StartStowpane();
+  ASSERT_TRUE(RaiseToTop(hung.Window()));
+  ASSERT_TRUE(hung.Hang(7000));
+  ASSERT_TRUE(UseTrayMenu({VK_DOWN, VK_RETURN}));
+  HWND question = WaitForQuestion(2, 8000);
+  ASSERT_NE(nullptr, question);
+
+  // Ending now would leave the window in question half stored.
+  PostMessageA(main_, WM_COMMAND, kExitCommand, 0);
+  EXPECT_FALSE(stowpane_.Process().WaitForExit(3 * kTimerPeriodMs));
+  Press(question, 2);
+  EXPECT_TRUE(stowpane_.Process().WaitForExit(kWaitMs));
+  EXPECT_EQ(0u, stowpane_.Process().ExitCode().value_or(99));
+  ASSERT_TRUE(hung.WaitForEvent("AWAKE", 10000));
+  EXPECT_EQ(kShown, ReadWindowState(hung.Window()));
+  EXPECT_TRUE(TrayValues().empty());
+}
+
+TEST_F(Storing, TheVersionWindowIsOpenedOnce) {
+  StartStowpane();
+  const WindowFilter version{kMainWindowClass, std::string("Stowpane ﾊﾞｰｼﾞｮﾝ情報"), stowpane_.Process().Id()};
+  PostMessageA(main_, WM_COMMAND, 905, 0);
+  HWND window = WaitForWindow(version, kWaitMs);
+  ASSERT_NE(nullptr, window);
+  PostMessageA(main_, WM_COMMAND, 905, 0);
+  PumpMessagesFor(200);
+  EXPECT_EQ(1u, FindTopLevelWindows(version).size());
+  EXPECT_TRUE(IsWindowVisible(window));
+  PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, IDOK)));
+  EXPECT_TRUE(WaitForWindowGone(window, kWaitMs));
+  ASSERT_TRUE(stowpane_.Exit());
+}

@@ -301,7 +301,7 @@ TEST_F(Storing, AnUnansweringWindowIsAskedAboutUntilCancelOrAnAnswer) {
   ASSERT_TRUE(RaiseToTop(hung.Window()));
 
   // Retry asks again while the window still hangs; Cancel leaves it as it was.
-  ASSERT_TRUE(hung.Hang(12000));
+  ASSERT_TRUE(hung.Hang(7000));
   ASSERT_TRUE(UseTrayMenu({VK_DOWN, VK_RETURN}));
   HWND question = WaitForQuestion(2, 8000);
   ASSERT_NE(nullptr, question);
@@ -311,7 +311,7 @@ TEST_F(Storing, AnUnansweringWindowIsAskedAboutUntilCancelOrAnAnswer) {
   ASSERT_NE(nullptr, question);
   Press(question, 2);
   ASSERT_TRUE(WaitForWindowGone(question, kWaitMs));
-  ASSERT_TRUE(hung.WaitForEvent("AWAKE", 15000));
+  ASSERT_TRUE(hung.WaitForEvent("AWAKE", 10000));
   EXPECT_EQ(kShown, ReadWindowState(hung.Window()));
   EXPECT_TRUE(TrayValues().empty());
 

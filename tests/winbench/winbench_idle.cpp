@@ -8,9 +8,11 @@
 #include <windows.h>
 
 #include <psapi.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -42,6 +44,36 @@ double CpuMs(HANDLE process) {
   FILETIME created, exited, kernel, user;
   if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return -1;
   return FileTimeMs(kernel) + FileTimeMs(user);
+}
+
+// Kernel and user time of each thread of the process, by thread id. Wine 8
+// answers GetProcessTimes for another process with the caller's own times,
+// but reads each thread's times from the system (in clock ticks of 10 ms).
+std::map<DWORD, double> ThreadCpuMs(DWORD processId) {
+  std::map<DWORD, double> times;
+  // Failure is INVALID_HANDLE_VALUE, as with CreateFile.
+  const TKernelHandle snapshot = TakeFile(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+  if (!snapshot) return times;
+  THREADENTRY32 entry = {};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Thread32First(snapshot.Get(), &entry); more; more = Thread32Next(snapshot.Get(), &entry)) {
+    if (entry.th32OwnerProcessID != processId) continue;
+    TKernelHandle thread(OpenThread(THREAD_QUERY_INFORMATION, FALSE, entry.th32ThreadID));
+    FILETIME created, exited, kernel, user;
+    if (thread && GetThreadTimes(thread.Get(), &created, &exited, &kernel, &user))
+      times[entry.th32ThreadID] = FileTimeMs(kernel) + FileTimeMs(user);
+  }
+  return times;
+}
+
+// What the threads used between the two readings; a thread born meanwhile counts whole.
+double CpuBetween(const std::map<DWORD, double>& before, const std::map<DWORD, double>& after) {
+  double total = 0;
+  for (const auto& [thread, ms] : after) {
+    const auto earlier = before.find(thread);
+    total += earlier == before.end() ? ms : ms - earlier->second;
+  }
+  return total;
 }
 
 struct Memory {
@@ -120,12 +152,16 @@ int main(int argc, char** argv) {
   // Start-up's own work is over once the first ticks have run.
   PumpMessagesFor(3000);
   const double wallStart = NowUs();
+  const double ownStart = CpuMs(GetCurrentProcess());
   const double stowpaneStart = CpuMs(stowpaneQuery.Get());
-  const double minimalStart = CpuMs(minimalQuery.Get());
+  const std::map<DWORD, double> stowpaneThreadsStart = ThreadCpuMs(stowpane.Process().Id());
+  const std::map<DWORD, double> minimalThreadsStart = ThreadCpuMs(minimal.Id());
   PumpMessagesFor(seconds * 1000);
   const double wallMs = (NowUs() - wallStart) * 1e-3;
-  const double stowpaneCpuMs = CpuMs(stowpaneQuery.Get()) - stowpaneStart;
-  const double minimalCpuMs = CpuMs(minimalQuery.Get()) - minimalStart;
+  const double ownCpuMs = CpuMs(GetCurrentProcess()) - ownStart;
+  const double stowpaneProcessCpuMs = CpuMs(stowpaneQuery.Get()) - stowpaneStart;
+  const double stowpaneCpuMs = CpuBetween(stowpaneThreadsStart, ThreadCpuMs(stowpane.Process().Id()));
+  const double minimalCpuMs = CpuBetween(minimalThreadsStart, ThreadCpuMs(minimal.Id()));
   const Memory stowpaneMemory = ReadMemory(stowpaneQuery.Get());
   const Memory minimalMemory = ReadMemory(minimalQuery.Get());
   const bool stillHeld = TakenOver(windows.Windows());
@@ -145,10 +181,13 @@ int main(int argc, char** argv) {
   Print("\n== idle: Stowpane.exe holding %d windows of testwindow.exe, timer at the default 1300 ms\n",
         kStoredWindows);
   Print("  %-44s %10.1f s\n", "measured over", wallMs * 1e-3);
-  Print("  %-44s %10.1f ms  = %.3f %% of one core  target < 0.05 %%: %s\n", "Stowpane.exe CPU time",
+  Print("  %-44s %10.1f ms  = %.3f %% of one core  target < 0.05 %%: %s\n", "Stowpane.exe CPU time (its threads)",
         stowpaneCpuMs, 100.0 * stowpaneCpuMs / wallMs, 100.0 * stowpaneCpuMs / wallMs < 0.05 ? "met" : "MISSED");
-  Print("  %-44s %10.1f ms  = %.3f %% of one core\n", "minimaltray.exe CPU time", minimalCpuMs,
+  Print("  %-44s %10.1f ms  = %.3f %% of one core\n", "minimaltray.exe CPU time (its threads)", minimalCpuMs,
         100.0 * minimalCpuMs / wallMs);
+  Print("  %-44s %10.1f ms  (this benchmark's own: %.1f ms%s)\n", "GetProcessTimes(Stowpane.exe)",
+        stowpaneProcessCpuMs, ownCpuMs,
+        stowpaneProcessCpuMs == ownCpuMs ? "; the same, so not used" : "");
   Print("  %-44s %10s %10s %10s  (KiB)\n", "", "working", "peak", "private");
   Print("  %-44s %10.0f %10.0f %10.0f\n", "Stowpane.exe", stowpaneMemory.workingSetKb, stowpaneMemory.peakKb,
         stowpaneMemory.privateKb);

@@ -1,0 +1,81 @@
+#include "app/pure/AutoIconRules.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+namespace {
+
+TTextList Patterns(std::initializer_list<const char*> texts) {
+  TTextList list;
+  for (const char* text : texts) list.Append(text);
+  return list;
+}
+
+}  // namespace
+
+TEST(AutoIconRules, FlagWordsOfTheFourChoices) {
+  EXPECT_EQ(0x329u, AutoIconMatchFlags(false, false));
+  EXPECT_EQ(0x229u, AutoIconMatchFlags(true, false));
+  EXPECT_EQ(0x129u, AutoIconMatchFlags(false, true));
+  EXPECT_EQ(0x29u, AutoIconMatchFlags(true, true));
+}
+
+TEST(AutoIconRules, TitlesMatchedUnderCaseAndWidthChoices) {
+  struct Case {
+    const char* reason;
+    const char* title;
+    const char* pattern;
+    bool distinguishCase, distinguishWidth;
+    bool stored;
+  } cases[] = {
+      {"lower-case pattern, upper-case title, case folded", "MY NOTES - editor", "notes", false, true, true},
+      {"the same with case distinguished", "MY NOTES - editor", "notes", true, true, false},
+      {"full-width upper case, case and width folded", "ＮＯＴＥＳ", "notes", false, false, true},
+      {"full-width upper case, width distinguished", "ＮＯＴＥＳ", "notes", false, true, false},
+      {"half-width voiced katakana against full-width", "ダウンロード中", "ﾀﾞｳﾝﾛｰﾄﾞ", false, false, true},
+      {"the same with width distinguished", "ダウンロード中", "ﾀﾞｳﾝﾛｰﾄﾞ", false, true, false},
+      {"byte-wise: A is the trail byte of a katakana", "ア", "A", true, true, true},
+      {"an unreadable title is matched as such", "不明", "不明", false, false, true},
+      {"an empty pattern matches every titled window", "anything", "", false, false, true},
+      {"an empty title never matches", "", "", false, false, false},
+  };
+  for (const auto& c : cases) {
+    TScannedWindow window{c.title, false, false};
+    const unsigned flags = AutoIconMatchFlags(c.distinguishCase, c.distinguishWidth);
+    EXPECT_EQ(c.stored, ShouldAutoIconize(window, Patterns({"zzz", c.pattern}), flags, TScanMode::Startup))
+        << c.reason;
+  }
+}
+
+TEST(AutoIconRules, ModesAndWindowsTheUserTookBack) {
+  struct Case {
+    const char* reason;
+    TScanMode mode;
+    bool minimized, released;
+    bool stored;
+  } cases[] = {
+      {"the watch stores a shown window", TScanMode::Startup, false, false, true},
+      {"the watch leaves a window taken back", TScanMode::Startup, false, true, false},
+      {"the watch stores a window taken back and minimized again", TScanMode::Startup, true, true, true},
+      {"periodic: only minimized windows", TScanMode::Periodic, false, false, false},
+      {"periodic: a minimized one", TScanMode::Periodic, true, false, true},
+      {"periodic: taken back does not matter", TScanMode::Periodic, true, true, true},
+  };
+  const unsigned flags = AutoIconMatchFlags(false, false);
+  for (const auto& c : cases) {
+    TScannedWindow window{"editor", c.minimized, c.released};
+    EXPECT_EQ(c.stored, ShouldAutoIconize(window, Patterns({"edit"}), flags, c.mode)) << c.reason;
+  }
+}
+
+TEST(AutoIconRules, TheWatchDeadlineWrapsWithTheTickCount) {
+  EXPECT_EQ(11000u, WatchDeadline(1000, 10));
+  EXPECT_FALSE(WatchIsOver(11000, WatchDeadline(1000, 10)));
+  EXPECT_TRUE(WatchIsOver(11001, WatchDeadline(1000, 10)));
+  // Near the end of the count the deadline wraps to a small number: the
+  // first scan's tick is already past it.
+  const uint32_t late = 0xFFFFF000u;
+  EXPECT_EQ(late + 10000u, WatchDeadline(late, 10));
+  EXPECT_TRUE(WatchIsOver(late, WatchDeadline(late, 10)));
+}

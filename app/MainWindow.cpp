@@ -56,18 +56,25 @@ void TMainWindow::OnInitialize() {
   AppState().mainWindow = Handle();
   UpdateApplicationIcon(TIconAction::Add);
   EnableWindow(Handle(), FALSE);
+  // The settings dialog lives hidden beside the main window; every change
+  // reaches the main window as its notify command.
+  autoIconDialog_.SetOwner(Handle());
+  autoIconDialog_.RunModeless(kCommandAutoIconDialogClosed);
   if (HasSwitch("/restore")) {
     // Started with the system: the windows of the last session are gone, and
-    // so is any claim on them.
+    // so is any claim on them; the windows that now appear are watched for.
     DeleteAllTrayIconValues();
+    startupWatch_ = autoIconDialog_.AutoIconOn();
+    startupWatchDeadline_ =
+        WatchDeadline(GetTickCount(), static_cast<uint32_t>(autoIconDialog_.WatchTime()));
   } else {
     // Started by the user: windows a copy that crashed left hidden come back
     // into the tray.
     store_.AdoptPersistedWindows();
+    startupWatch_ = false;
   }
-  // Without auto-iconize rules there is no start-up watch to arm.
-  startupWatch_ = false;
-  SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(kCommandAutoIconDialogClosed, 1), 0);
+  SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(kCommandAutoIconDialogClosed, kNotifyRulesChanged),
+               reinterpret_cast<LPARAM>(autoIconDialog_.Handle()));
   StartTimer();
 }
 
@@ -121,6 +128,7 @@ LRESULT TMainWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       OnEndSession(wParam != FALSE);
       break;
     case WM_DESTROY:
+      if (autoIconDialog_.Handle() != nullptr) SendMessageA(autoIconDialog_.Handle(), WM_CLOSE, 0, 0);
       // Nothing stays hidden after the program ends.
       store_.RestoreAll();
       // The menu bar is ours to free; detach it so that it is not freed twice.
@@ -158,6 +166,8 @@ LRESULT TMainWindow::OnCommand(int id, HWND control, int code) {
       store_.RestoreAll();
       return 0;
     case kCommandAutoIconSettings:
+      autoIconDialog_.ShowSettings();
+      return 0;
     case kCommandStandbyCure:
     case kCommandTaskManager:
     case kCommandRunFile:
@@ -176,6 +186,8 @@ LRESULT TMainWindow::OnCommand(int id, HWND control, int code) {
       ShowVersionWindow(*this);
       return 0;
     case kCommandAutoIconDialogClosed:
+      if (code == kNotifyRulesChanged) LoadAutoIconRules();
+      if (code == kNotifyTest) RunTestScan();
       return 0;
     default:
       break;
@@ -288,13 +300,49 @@ void TMainWindow::Tick() {
     // The handle found earlier is tested, no new search: a taskbar replaced
     // between two ticks counts as gone once, so the icons are put back.
     taskbarPresent_ = taskbarWindow_ != nullptr && IsWindow(taskbarWindow_);
-    if (taskbarPresent_) store_.RefreshAll();
+    if (taskbarPresent_) {
+      store_.RefreshAll();
+      ScanAtTick();
+    }
     return;
   }
   FindTaskbar();
   if (!taskbarPresent_) return;
   UpdateApplicationIcon(TIconAction::Add);
   store_.IconizeAllAgain();
+}
+
+void TMainWindow::LoadAutoIconRules() {
+  autoIconRules_ = DialogRules();
+  periodicIconize_ = autoIconDialog_.AutoIconOn() && autoIconDialog_.PeriodicOn();
+}
+
+TAutoIconRules TMainWindow::DialogRules() const {
+  TAutoIconRules rules;
+  rules.patterns = autoIconDialog_.TitleList();
+  rules.distinguishCase = autoIconDialog_.DistinguishCase();
+  rules.distinguishWidth = autoIconDialog_.DistinguishWidth();
+  return rules;
+}
+
+void TMainWindow::RunTestScan() {
+  // A question about a window is open: the test would find the same window
+  // and ask again inside it.
+  if (ShowOpenQuestion()) return;
+  releasedWindows_.clear();
+  AutoIconizeScan(store_, Handle(), DialogRules(), TScanMode::Startup, releasedWindows_);
+}
+
+void TMainWindow::ScanAtTick() {
+  // No scan in a menu, and none while a question is open: a scan started
+  // inside a question would find the window in question and ask again.
+  if (AppState().inMenuLoop || store_.Busy()) return;
+  if (startupWatch_) {
+    AutoIconizeScan(store_, Handle(), autoIconRules_, TScanMode::Startup, releasedWindows_);
+    if (WatchIsOver(GetTickCount(), startupWatchDeadline_)) startupWatch_ = false;
+    return;
+  }
+  if (periodicIconize_) AutoIconizeScan(store_, Handle(), autoIconRules_, TScanMode::Periodic, releasedWindows_);
 }
 
 void TMainWindow::OnQueryEndSession() {

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "app/AutoIconDialog.h"
+#include "app/AutoIconScan.h"
 #include "app/TrayMenu.h"
 #include "app/WindowStore.h"
 #include "framework/base/Owners.h"
@@ -45,6 +47,11 @@ class TMainWindow : public TShape {
   // While a store or restore waits for an answer, tray clicks bring its
   // question to the front instead of starting something else.
   bool ShowOpenQuestion();
+  void LoadAutoIconRules();
+  // The rules as the settings dialog shows them now, saved or not.
+  TAutoIconRules DialogRules() const;
+  void RunTestScan();
+  void ScanAtTick();
 
   // Declared first so that the menus outlive what refers to them. The menu
   // bar is detached when the window goes, so it is freed here, once.
@@ -54,6 +61,9 @@ class TMainWindow : public TShape {
   THandleList releasedWindows_;
   THandleList endSessionWindows_;
   TWindowStore store_;
+  TAutoIconDialog autoIconDialog_;
+  TAutoIconRules autoIconRules_;
+  bool periodicIconize_ = false;
   bool startupWatch_ = false;
   uint32_t startupWatchDeadline_ = 0;
   HWND taskbarWindow_ = nullptr;

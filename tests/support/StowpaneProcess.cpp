@@ -14,11 +14,32 @@ bool StowpaneProcess::Start(const std::string& arguments, const std::string& pro
   return process_.Start(commandLine);
 }
 
-HWND StowpaneProcess::WaitForMainWindow(DWORD timeoutMs) {
+namespace {
+
+// The program's other shapes (settings, questions, version) are owned by the
+// main window; the main window has no owner.
+std::vector<HWND> UnownedShapes(DWORD processId) {
   WindowFilter filter;
   filter.className = kMainWindowClass;
-  filter.processId = process_.Id();
-  mainWindow_ = WaitForWindow(filter, timeoutMs);
+  filter.processId = processId;
+  std::vector<HWND> main;
+  for (HWND window : FindTopLevelWindows(filter)) {
+    if (GetWindow(window, GW_OWNER) == nullptr) main.push_back(window);
+  }
+  return main;
+}
+
+}  // namespace
+
+HWND StowpaneProcess::WaitForMainWindow(DWORD timeoutMs) {
+  mainWindow_ = nullptr;
+  WaitUntil(
+      [&] {
+        const std::vector<HWND> found = UnownedShapes(process_.Id());
+        if (!found.empty()) mainWindow_ = found.front();
+        return mainWindow_ != nullptr;
+      },
+      timeoutMs);
   return mainWindow_;
 }
 
@@ -29,8 +50,4 @@ bool StowpaneProcess::Exit(DWORD timeoutMs) {
   return process_.WaitForExit(timeoutMs);
 }
 
-size_t CountMainWindows() {
-  WindowFilter filter;
-  filter.className = kMainWindowClass;
-  return FindTopLevelWindows(filter).size();
-}
+size_t CountMainWindows() { return UnownedShapes(0).size(); }

@@ -31,5 +31,5 @@ class StowpaneProcess {
   HWND mainWindow_ = nullptr;
 };
 
-// Main windows of every running copy (class "ShapeClass", either title).
+// Main windows of every running copy (class "ShapeClass", no owner).
 size_t CountMainWindows();

@@ -7,4 +7,6 @@
 constexpr UINT kStoreProbeTimeoutMs = 5000;
 constexpr UINT kRefreshProbeTimeoutMs = 100;
 
-bool WindowAnswers(HWND window, UINT timeoutMs);
+// `titleLength` (optional) receives the window's answer: its title's length
+// in UTF-16 units.
+bool WindowAnswers(HWND window, UINT timeoutMs, size_t* titleLength = nullptr);

@@ -56,9 +56,11 @@ void TWindowStore::StoreAll(THandleList windows) {
 
 TRefreshAnswer TWindowStore::RefreshStoredWindow(TStoredWindow& record) {
   if (!IsWindow(record.window) || IsWindowVisible(record.window)) return TRefreshAnswer::Gone;
-  if (!WindowAnswers(record.window, kRefreshProbeTimeoutMs)) return TRefreshAnswer::Keep;
+  // The probe's answer is the title's length: the title needs one more question, not two.
+  size_t titleLength = 0;
+  if (!WindowAnswers(record.window, kRefreshProbeTimeoutMs, &titleLength)) return TRefreshAnswer::Keep;
   TString title;
-  SafeGetWindowText(record.window, title);
+  SafeGetWindowTextOfLength(record.window, titleLength, title);
   TWindowIcon current(record.window);
   current.ReadWindowIcons();
   // A new big icon alone goes unnoticed while the window has a small one:

@@ -3,7 +3,7 @@
 # Wine (tests/winbench): the timer tick with many stored windows, the tray
 # menu's opening, a tick while a stored window hangs, and Stowpane.exe at
 # rest for a minute. Figures for a person, not tests: the exit status is
-# non-zero only when a benchmark could not run. About two and a half minutes.
+# non-zero only when a benchmark could not run. About two minutes after the build.
 #   tools/bench.sh [tick|menu|hung|idle ...]     (default: all four)
 set -uo pipefail
 here=$(dirname "${BASH_SOURCE[0]}")

@@ -61,6 +61,8 @@ int SmallestFreeId(const std::vector<int>& used, int first) {
 
 TString TrayIconValueName(int iconId) {
   char name[16];
-  std::snprintf(name, sizeof name, "%06.6d", iconId);
+  // Six digits at least, with leading zeros ("%.6d" is "%06.6d" without the
+  // zero flag that the precision overrides).
+  std::snprintf(name, sizeof name, "%.6d", iconId);
   return TString(name);
 }

@@ -26,13 +26,17 @@ int SafeGetWindowText(HWND hwnd, TString& text) {
     text = TString(kUnknownTitle);
     return -1;
   }
+  return SafeGetWindowTextOfLength(hwnd, length, text);
+}
+
+int SafeGetWindowTextOfLength(HWND hwnd, size_t length, TString& text) {
   // The length is the other program's word: a broken or hostile window may
   // claim a gigabyte. Longer titles are cut to what a menu or tip can show.
   const size_t size = 2 * std::min<size_t>(length, kMaxTitleLength) + 16;
   std::vector<char> buffer(size, '\0');
   DWORD_PTR copied = 0;
-  if (SendMessageTimeoutA(hwnd, WM_GETTEXT, size, reinterpret_cast<LPARAM>(buffer.data()), kQueryFlags,
-                          kTitleQueryTimeoutMs, &copied) == 0) {
+  if (hwnd == nullptr || SendMessageTimeoutA(hwnd, WM_GETTEXT, size, reinterpret_cast<LPARAM>(buffer.data()),
+                                             kQueryFlags, kTitleQueryTimeoutMs, &copied) == 0) {
     text = TString(kUnknownTitle);
     return -1;
   }

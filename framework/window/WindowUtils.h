@@ -19,6 +19,9 @@ constexpr size_t kMaxTitleLength = 4096;
 // Reads a window's title with bounded waits. Returns the copied length, or -1
 // with the text "不明" (unknown) when the window hangs or is gone.
 int SafeGetWindowText(HWND hwnd, TString& text);
+// The same when the window has just answered WM_GETTEXTLENGTH (wide form)
+// with `length`: one question fewer.
+int SafeGetWindowTextOfLength(HWND hwnd, size_t length, TString& text);
 TString ClassNameOf(HWND hwnd);
 HWND TopLevelAncestor(HWND hwnd);
 

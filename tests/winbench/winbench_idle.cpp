@@ -156,12 +156,15 @@ int main(int argc, char** argv) {
   const double stowpaneStart = CpuMs(stowpaneQuery.Get());
   const std::map<DWORD, double> stowpaneThreadsStart = ThreadCpuMs(stowpane.Process().Id());
   const std::map<DWORD, double> minimalThreadsStart = ThreadCpuMs(minimal.Id());
-  PumpMessagesFor(seconds * 1000);
+  const std::map<DWORD, double> windowsThreadsStart = ThreadCpuMs(windows.ProcessId());
+  // Polled slowly: this process's own wake-ups are load on the machine too.
+  WaitUntil([] { return false; }, seconds * 1000, 250);
   const double wallMs = (NowUs() - wallStart) * 1e-3;
   const double ownCpuMs = CpuMs(GetCurrentProcess()) - ownStart;
   const double stowpaneProcessCpuMs = CpuMs(stowpaneQuery.Get()) - stowpaneStart;
   const double stowpaneCpuMs = CpuBetween(stowpaneThreadsStart, ThreadCpuMs(stowpane.Process().Id()));
   const double minimalCpuMs = CpuBetween(minimalThreadsStart, ThreadCpuMs(minimal.Id()));
+  const double windowsCpuMs = CpuBetween(windowsThreadsStart, ThreadCpuMs(windows.ProcessId()));
   const Memory stowpaneMemory = ReadMemory(stowpaneQuery.Get());
   const Memory minimalMemory = ReadMemory(minimalQuery.Get());
   const bool stillHeld = TakenOver(windows.Windows());
@@ -185,6 +188,8 @@ int main(int argc, char** argv) {
         stowpaneCpuMs, 100.0 * stowpaneCpuMs / wallMs, 100.0 * stowpaneCpuMs / wallMs < 0.05 ? "met" : "MISSED");
   Print("  %-44s %10.1f ms  = %.3f %% of one core\n", "minimaltray.exe CPU time (its threads)", minimalCpuMs,
         100.0 * minimalCpuMs / wallMs);
+  Print("  %-44s %10.1f ms  = %.3f %% of one core\n", "testwindow.exe CPU time (answering the ticks)",
+        windowsCpuMs, 100.0 * windowsCpuMs / wallMs);
   Print("  %-44s %10.1f ms  (this benchmark's own: %.1f ms%s)\n", "GetProcessTimes(Stowpane.exe)",
         stowpaneProcessCpuMs, ownCpuMs,
         stowpaneProcessCpuMs == ownCpuMs ? "; the same, so not used" : "");

@@ -38,6 +38,35 @@ void FloorTick(const std::vector<HWND>& windows) {
   }
 }
 
+// The floor's questions one kind at a time, to show where a tick's time goes.
+struct Question {
+  const char* name;
+  void (*ask)(HWND window);
+};
+
+const Question kQuestions[] = {
+    {"IsWindow + IsWindowVisible",
+     [](HWND window) {
+       IsWindow(window);
+       IsWindowVisible(window);
+     }},
+    {"probe: WM_GETTEXTLENGTH (W), 100 ms bound",
+     [](HWND window) {
+       DWORD_PTR length = 0;
+       SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, 100, &length);
+     }},
+    {"title: SafeGetWindowText (2 sends)",
+     [](HWND window) {
+       TString title;
+       SafeGetWindowText(window, title);
+     }},
+    {"icons: ReadWindowIcons (2 sends + 2 reads)",
+     [](HWND window) {
+       TWindowIcon icon(window);
+       icon.ReadWindowIcons();
+     }},
+};
+
 // This thread's kernel and user time in microseconds (clock ticks of 10 ms
 // under Wine: only sums over many ticks mean something).
 double ThreadCpuUs() {
@@ -106,6 +135,21 @@ int main(int argc, char** argv) {
   }
   if (store.Count() != static_cast<size_t>(kStoredWindows)) Fail("the tick let stored windows go");
 
+  constexpr size_t kQuestionCount = sizeof kQuestions / sizeof kQuestions[0];
+  std::vector<double> questionUs[kQuestionCount];
+  double questionCpuUs[kQuestionCount] = {};
+  const int questionRounds = std::max(1, ticks / 4);
+  for (int round = 0; round < questionRounds; ++round) {
+    for (size_t q = 0; q < kQuestionCount; ++q) {
+      PumpPendingMessages();
+      const double cpu = ThreadCpuUs();
+      const double start = NowUs();
+      for (HWND window : stored.Windows()) kQuestions[q].ask(window);
+      questionUs[q].push_back((NowUs() - start) / kStoredWindows);
+      questionCpuUs[q] += ThreadCpuUs() - cpu;
+    }
+  }
+
   const double restoreStart = NowUs();
   store.RestoreAll();
   const double restoreUs = NowUs() - restoreStart;
@@ -121,6 +165,12 @@ int main(int argc, char** argv) {
   Print("  %-44s %10.1f us\n", "RefreshAll per stored window (median)", refresh.median / kStoredWindows);
   Print("  %-44s %10.1f us  (floor %.1f us)\n", "this thread's CPU per stored window and tick",
         refreshCpuUs / ticks / kStoredWindows, floorCpuUs / ticks / kStoredWindows);
+  PrintHeading("the floor's questions, per window (this thread's CPU at the right)", "us");
+  for (size_t q = 0; q < kQuestionCount; ++q) {
+    const Figures figures = Summarize(questionUs[q]);
+    Print("  %-44s %10.1f %10.1f %10.1f  cpu %.1f\n", kQuestions[q].name, figures.median, figures.p95, figures.max,
+          questionCpuUs[q] / questionRounds / kStoredWindows);
+  }
   PrintHeading("storing and giving back", "ms");
   PrintRow("StoreWindow, per window", Summarize(storeUs), 1e-3);
   Print("  %-44s %10.2f ms for %d windows\n", "RestoreAll", restoreUs * 1e-3, kStoredWindows);

@@ -7,6 +7,7 @@
 #   tests/programs              small Win32 programs the tests drive (one .cpp each)
 #   tests/fuzz                  libFuzzer targets (one .cpp each)
 #   tests/bench                 Google Benchmark programs (one .cpp each)
+#   tests/winbench              benchmarks under Wine, not tests (cmake/WinBench.cmake)
 # Pure code is what lives in framework/text/ or in a folder named pure/: it
 # builds natively too, and may include nothing but the standard library and
 # other pure files (cmake/CheckPure.cmake fails the build otherwise).

@@ -7,12 +7,16 @@
 #include "app/AppSettings.h"
 #include "app/AppState.h"
 #include "app/Commands.h"
+#include "app/EmergencyContent.h"
+#include "app/Notices.h"
+#include "app/StartupShortcut.h"
 #include "app/StoredWindowMenus.h"
 #include "app/TrayIconValues.h"
 #include "app/TrayIcons.h"
 #include "app/VersionShape.h"
 #include "app/pure/PeriodicTimer.h"
 #include "framework/base/Check.h"
+#include "framework/registry/RegGlobalKeys.h"
 #include "framework/window/Application.h"
 #include "framework/window/DisplayText.h"
 #include "resources/ResourceIds.h"
@@ -31,7 +35,8 @@ void AppendOnce(THandleList& list, HWND window) {
 
 }  // namespace
 
-TMainWindow::TMainWindow() : TShape(nullptr, kApplicationName), store_(this) {
+TMainWindow::TMainWindow()
+    : TShape(nullptr, kApplicationName), standbyCure_(trayMenu_.Menu()), store_(this) {
   // The main window exists to own the tray icon and the timer: it is shown
   // only as the emergency window.
   SetShow(false);
@@ -40,6 +45,9 @@ TMainWindow::TMainWindow() : TShape(nullptr, kApplicationName), store_(this) {
   emergencyMenu_.Reset(LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(IDM_EMERGENCY_MENU)));
   SetMenu(emergencyMenu_.Get());
   SetStatusBar(kStatusBarId);
+  AddEmergencyContent(*this);
+  emergencyMenuIcons_ = MakeEmergencyMenuIcons(emergencyMenu_.Get());
+  standbyCure_.Add(TMenuCheckItem(kCommandStandbyCure, "StandbyCure", true));
   sessionEnding_ = false;
   closeEnabled_ = false;
 }
@@ -68,13 +76,17 @@ void TMainWindow::OnInitialize() {
     startupWatchDeadline_ =
         WatchDeadline(GetTickCount(), static_cast<uint32_t>(autoIconDialog_.WatchTime()));
   } else {
-    // Started by the user: windows a copy that crashed left hidden come back
-    // into the tray.
+    // Started by the user: from now on the program starts with the system;
+    // the notice says so only when the shortcut was written.
+    if (RegisterStartup(Application().programPath)) ShowRegisterNotice(this);
+    // Windows a copy that crashed left hidden come back into the tray.
     store_.AdoptPersistedWindows();
     startupWatch_ = false;
   }
   SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(kCommandAutoIconDialogClosed, kNotifyRulesChanged),
                reinterpret_cast<LPARAM>(autoIconDialog_.Handle()));
+  standbyCure_.Load(ApplicationKeys());
+  standbyCure_.Apply();
   StartTimer();
 }
 
@@ -89,6 +101,8 @@ void TMainWindow::StartTimer() {
 }
 
 void TMainWindow::OnClosing() {
+  standbyCure_.ReadBack();
+  standbyCure_.Save(ApplicationKeys());
   UpdateApplicationIcon(TIconAction::Delete);
   KillTimer(Handle(), kMainTimerId);
 }
@@ -169,6 +183,8 @@ LRESULT TMainWindow::OnCommand(int id, HWND control, int code) {
       autoIconDialog_.ShowSettings();
       return 0;
     case kCommandStandbyCure:
+      ToggleStandbyCure();
+      return 0;
     case kCommandTaskManager:
     case kCommandRunFile:
     case kCommandExitWindows:
@@ -192,6 +208,7 @@ LRESULT TMainWindow::OnCommand(int id, HWND control, int code) {
     default:
       break;
   }
+  if (standbyCure_.OnCommand(static_cast<UINT>(id))) return 0;
   const THandleList& candidates = trayMenu_.Candidates();
   if (control == nullptr && id >= kCommandFirstCandidate &&
       static_cast<size_t>(id - kCommandFirstCandidate) < candidates.size()) {
@@ -278,7 +295,30 @@ void TMainWindow::Exit() {
     exitPending_ = true;
     return;
   }
+  // Ended by the user: no longer started with the system.
+  ShowUnregisterNotice(this, Application().programPath);
+  UnregisterStartup();
   EndShape(-1);
+}
+
+bool TMainWindow::StandbyCureOn() const {
+  const TMenuCheckItem* item = standbyCure_.Find(kCommandStandbyCure);
+  return item != nullptr && item->Checked();
+}
+
+void TMainWindow::ToggleStandbyCure() {
+  standbyCure_.OnCommand(kCommandStandbyCure);
+  ShowStandbyNotice(this, StandbyCureOn());
+}
+
+void TMainWindow::SwitchToEmergency() {
+  if (!StandbyCureOn() || IsWindowVisible(Handle())) return;
+  CenterOnScreen();
+  SetWindowTextA(Handle(), ToDisplayText(kEmergencyTitle).c_str());
+  EnableWindow(Handle(), TRUE);
+  ShowWindow(Handle(), SW_SHOWNORMAL);
+  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  UpdateWindow(Handle());
 }
 
 void TMainWindow::ApplyCloseEnabled() {
@@ -303,6 +343,8 @@ void TMainWindow::Tick() {
     if (taskbarPresent_) {
       store_.RefreshAll();
       ScanAtTick();
+    } else {
+      SwitchToEmergency();
     }
     return;
   }

@@ -5,12 +5,16 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "app/AutoIconDialog.h"
 #include "app/AutoIconScan.h"
 #include "app/TrayMenu.h"
 #include "app/WindowStore.h"
 #include "framework/base/Owners.h"
+#include "framework/window/IconMenu.h"
+#include "framework/window/MenuCheckItems.h"
 #include "framework/window/TShape.h"
 #include "framework/window/WindowUtils.h"
 
@@ -25,6 +29,7 @@ class TMainWindow : public TShape {
   LRESULT OnCommand(int id, HWND control, int code) override;
 
   HMENU TrayMenu() const { return trayMenu_.Menu(); }
+  bool StandbyCureOn() const;
   HMENU EmergencyMenu() const { return emergencyMenu_.Get(); }
   bool TaskbarPresent() const { return taskbarPresent_; }
   uint32_t TimerPeriod() const { return timerPeriod_; }
@@ -40,6 +45,10 @@ class TMainWindow : public TShape {
   void OnQueryEndSession();
   void OnEndSession(bool ending);
   void HideEmergencyWindow();
+  // The taskbar went: with standby on, the hidden main window comes forward
+  // as the emergency window.
+  void SwitchToEmergency();
+  void ToggleStandbyCure();
   void Exit();
   void ShowHelp();
   void OnApplicationIconCallback(UINT mouseMessage);
@@ -57,6 +66,8 @@ class TMainWindow : public TShape {
   // bar is detached when the window goes, so it is freed here, once.
   TTrayMenu trayMenu_;
   TMenuHandle emergencyMenu_;
+  std::vector<std::unique_ptr<TIconMenu>> emergencyMenuIcons_;  // before the menu they draw goes
+  TMenuCheckGroup standbyCure_;
   bool sessionEnding_ = false;
   THandleList releasedWindows_;
   THandleList endSessionWindows_;

@@ -62,7 +62,7 @@ TButtonRow::TButtonRow(std::initializer_list<TButtonSpec> buttons) {
     TButtonDescriptor descriptor;
     descriptor.id = spec.id;
     descriptor.caption = spec.caption;
-    descriptor.icon = spec.iconName != nullptr ? OwnResourceIcon(TResourceName(spec.iconName)) : nullptr;
+    descriptor.icon = spec.iconName != nullptr ? OwnResourceIcon(TResourceName(spec.iconName)) : spec.icon;
     buttons_.push_back(descriptor);
     enabled_.push_back(spec.enabled);
     helpIds_.push_back(spec.helpId);

@@ -27,6 +27,7 @@ struct TButtonSpec {
   const char* iconName;
   bool enabled = true;
   int helpId = -1;
+  TIconSource* icon = nullptr;  // an icon from elsewhere, used when there is no icon name
 };
 
 // A row of icon push buttons, 88 x 21 and 6 apart; the first is the default

@@ -179,7 +179,7 @@ TEST_F(Storing, StoreAllRestoreAllAndADoubleClickThatBringsAWindowBackInFront) {
   EXPECT_TRUE(IsZoomed(maximized.Window()));
   EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == maximized.Window(); }, kWaitMs));
   EXPECT_TRUE(WaitForIcon(id, false));
-  EXPECT_EQ(0u, TrayValues().count(ValueName(id)));
+  EXPECT_TRUE(WaitUntil([&] { return TrayValues().count(ValueName(id)) == 0; }, kWaitMs));
 
   // Restore all (R) gives back the rest and empties the key.
   ASSERT_TRUE(UseTrayMenu({'R'}));

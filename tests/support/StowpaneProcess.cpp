@@ -3,6 +3,7 @@
 #include "tests/support/StowpaneProcess.h"
 
 #include "tests/support/HarnessPaths.h"
+#include "tests/support/HkcuRegistry.h"
 #include "tests/support/WindowQueries.h"
 #include "tests/support/pure/CommandLineQuoting.h"
 
@@ -11,6 +12,10 @@ bool StowpaneProcess::Start(const std::string& arguments, const std::string& pro
   std::string commandLine = QuoteArgument(path);
   if (!arguments.empty()) commandLine += " " + arguments;
   mainWindow_ = nullptr;
+  if (!showStartupNotices_) {
+    WriteHkcuDword(kStereotypeKey, "Register", IDOK);
+    WriteHkcuDword(kStereotypeKey, "Unregister", IDOK);
+  }
   return process_.Start(commandLine);
 }
 

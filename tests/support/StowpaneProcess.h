@@ -12,13 +12,17 @@ constexpr const char* kMainWindowClass = "ShapeClass";
 constexpr const char* kMainWindowTitle = "Stowpane";
 constexpr const char* kApplicationKey = "Software\\Quillon\\Stowpane\\3.x";
 constexpr const char* kTrayIconKey = "Software\\Quillon\\Stowpane\\3.x\\TrayIcon";
+constexpr const char* kStereotypeKey = "Software\\Quillon\\Stowpane\\3.x\\WithoutStereotype";
 constexpr const char* kViewKey = "Software\\Quillon\\VellumLibrary\\View";
 constexpr UINT kExitCommand = 199;
 
 class StowpaneProcess {
  public:
   // Starts `program` (Stowpane.exe of the build when empty) with `arguments`.
+  // Unless told otherwise, the notices of every start by the user and of the
+  // exit command are answered beforehand, as by their don't-show-again box.
   bool Start(const std::string& arguments = std::string(), const std::string& program = std::string());
+  void ShowStartupNotices(bool show) { showStartupNotices_ = show; }
   // Its main window, waiting up to `timeoutMs`; null when none appeared.
   HWND WaitForMainWindow(DWORD timeoutMs = 10000);
   // Posts the exit command and waits for the process to end.
@@ -29,6 +33,7 @@ class StowpaneProcess {
  private:
   ChildProcess process_;
   HWND mainWindow_ = nullptr;
+  bool showStartupNotices_ = false;
 };
 
 // Main windows of every running copy (class "ShapeClass", no owner).

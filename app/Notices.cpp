@@ -1,0 +1,43 @@
+#include <windows.h>
+
+#include "app/Notices.h"
+
+#include "framework/window/ControlElement.h"
+#include "framework/window/MessageShape.h"
+
+namespace {
+
+// An information notice with OK and the box named `checkName`.
+void ShowNotice(const TWindow* owner, const char* key, const char* checkName, const TString& text) {
+  auto row = MakeButtonRow(kDockBottom, {{IDOK, "OK", "OK_ICON"}});
+  auto group = MakeGroup(kDockTop, kAlignLeft, 12, 12);
+  group->AddShared(InformationIcon());
+  group->Add(TTextElement::Message(text));
+  auto check = MakeStereotypeCheck(checkName);
+  MessageShape(owner, key, row.get(), group.get(), check.get(), nullptr);
+}
+
+}  // namespace
+
+void ShowStandbyNotice(const TWindow* owner, bool on) {
+  if (on) {
+    ShowNotice(owner, "StandbyCure", "OnStandbyCure",
+               "タスクバーがダウンしたときに「応急モード」に切り替える設定が行われました。");
+  } else {
+    ShowNotice(owner, "StandbyCure", "OffStandbyCure",
+               "タスクバーがダウンしたときに「応急モード」に切り替える設定が解除されました。");
+  }
+}
+
+void ShowRegisterNotice(const TWindow* owner) {
+  ShowNotice(owner, "Register", "Register",
+             "ｼｽﾃﾑ起動時にStowpaneを起動する設定を行いました。\r\n"
+             "（解除するにはﾀｽｸﾄﾚｲ上のこのｱﾌﾟﾘｹｰｼｮﾝのｱｲｺﾝをｸﾘｯｸして現れる\r\n"
+             "　ﾎﾟｯﾌﾟｱｯﾌﾟﾒﾆｭｰの「終了」を選択してください。）");
+}
+
+void ShowUnregisterNotice(const TWindow* owner, const TString& programPath) {
+  ShowNotice(owner, "Unregister", "Unregister",
+             TString("ｼｽﾃﾑ起動時にStowpaneを起動する設定を解除します。\r\n（再び \"") + programPath +
+                 TString("\" を実行すれば再設定されます。）"));
+}

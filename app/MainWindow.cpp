@@ -48,6 +48,14 @@ TMainWindow::TMainWindow()
   AddEmergencyContent(*this);
   emergencyMenuIcons_ = MakeEmergencyMenuIcons(emergencyMenu_.Get());
   standbyCure_.Add(TMenuCheckItem(kCommandStandbyCure, "StandbyCure", true));
+  // Read before the window exists: the tray icon is added early in its
+  // start, and a click while the start's notice is open must find the item
+  // as it was stored.
+  TRegKeyList keys(ApplicationKeys());
+  keys.Create();
+  standbyCure_.Load(keys);
+  keys.Close();
+  standbyCure_.Apply();
   sessionEnding_ = false;
   closeEnabled_ = false;
 }
@@ -85,8 +93,7 @@ void TMainWindow::OnInitialize() {
   }
   SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(kCommandAutoIconDialogClosed, kNotifyRulesChanged),
                reinterpret_cast<LPARAM>(autoIconDialog_.Handle()));
-  standbyCure_.Load(ApplicationKeys());
-  standbyCure_.Apply();
+
   StartTimer();
 }
 
@@ -102,7 +109,10 @@ void TMainWindow::StartTimer() {
 
 void TMainWindow::OnClosing() {
   standbyCure_.ReadBack();
-  standbyCure_.Save(ApplicationKeys());
+  TRegKeyList keys(ApplicationKeys());
+  keys.Create();
+  standbyCure_.Save(keys);
+  keys.Close();
   UpdateApplicationIcon(TIconAction::Delete);
   KillTimer(Handle(), kMainTimerId);
 }
@@ -317,7 +327,9 @@ void TMainWindow::SwitchToEmergency() {
   SetWindowTextA(Handle(), ToDisplayText(kEmergencyTitle).c_str());
   EnableWindow(Handle(), TRUE);
   ShowWindow(Handle(), SW_SHOWNORMAL);
-  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  // The owned windows (the hidden settings dialog) stay where they are: some
+  // systems put the window below them otherwise, and it is not made topmost.
+  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOOWNERZORDER);
   UpdateWindow(Handle());
 }
 
@@ -345,6 +357,9 @@ void TMainWindow::Tick() {
       ScanAtTick();
     } else {
       SwitchToEmergency();
+      // The emergency window must not be closed while there is no taskbar
+      // to go back to: its close commands go gray with it, not a tick later.
+      ApplyCloseEnabled();
     }
     return;
   }

@@ -43,9 +43,15 @@ session_start() {
   # Wine takes its ANSI code page from the Unix locale: both are needed for 932.
   export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
   session_start_display || return 1
-  mkdir -p "$(dirname "$WINEPREFIX")"
+  # wineserver runs inside the prefix folder: it must exist before the prefix is made.
+  mkdir -p "$WINEPREFIX"
   wineserver -p120 </dev/null >/dev/null 2>&1
   session_make_prefix
+  # The session's start runs the Startup folder: a shortcut that a copy of
+  # Stowpane left there (a killed copy keeps it, as it should) would start a
+  # copy with the session, and the copy a test or start.sh starts would end
+  # at once as a second one. The prefix is ours alone.
+  rm -f "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs/StartUp/Stowpane*.lnk
   wine wineboot </dev/null >/dev/null 2>&1 || true
   trap session_stop EXIT
   # A signal ends the script through exit, so the session is stopped too.

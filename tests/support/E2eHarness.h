@@ -8,6 +8,7 @@
 #include "tests/support/ForeignWindowThread.h"
 #include "tests/support/HarnessPaths.h"
 #include "tests/support/HkcuRegistry.h"
+#include "tests/support/OpenMenuKeys.h"
 #include "tests/support/TestProgramProtocol.h"
 #include "tests/support/TestWindowProcess.h"
 #include "tests/support/WindowQueries.h"

@@ -13,6 +13,7 @@
 #include "app/AppState.h"
 #include "app/MainWindow.h"
 #include "framework/registry/RegGlobalKeys.h"
+#include "framework/window/Application.h"
 #include "framework/window/ModelessShapes.h"
 #include "tests/support/ForeignWindowThread.h"
 #include "tests/support/HkcuRegistry.h"
@@ -53,6 +54,12 @@ TEST(MainWindowCommands, AfterAStoredWindowsMenuWasUsedLaterCommandsReachTheMain
   ASSERT_TRUE(key.Ok());
   CreateGlobalKeyLists(nullptr, key.Handle());
   DeleteHkcuKey("Software\\Quillon\\Stowpane\\3.x\\TrayIcon");
+  // As if started with the system: a start by the user would make this test
+  // program start with every later Wine session.
+  const TApplicationInfo before = Application();
+  TApplicationInfo info = before;
+  info.switches.Append("/restore");
+  SetApplicationInfo(info);
   const UINT_PTR timer = SetTimer(nullptr, 0, 30, TypeIntoOpenMenu);
   {
     ForeignWindowOptions options;
@@ -94,4 +101,5 @@ TEST(MainWindowCommands, AfterAStoredWindowsMenuWasUsedLaterCommandsReachTheMain
   AppState().menuCopy.Reset();
   CloseAllModeless();
   DestroyGlobalKeyLists();
+  SetApplicationInfo(before);
 }

@@ -2,6 +2,8 @@
 
 #include "framework/window/MessageShape.h"
 
+#include <algorithm>
+
 #include <mmsystem.h>
 
 #include "framework/icons/IconFactories.h"
@@ -12,6 +14,7 @@
 #include "framework/registry/TRegValue.h"
 #include "framework/window/Application.h"
 #include "framework/window/DisplayText.h"
+#include "framework/window/ControlElement.h"
 #include "framework/window/TShape.h"
 #include "framework/window/TransparentControls.h"
 
@@ -20,6 +23,8 @@ namespace {
 constexpr int kButtonWidth = 88;
 constexpr int kButtonHeight = 21;
 constexpr int kButtonGap = 6;
+// What a button needs beside its caption: the icon, its gap and the edges.
+constexpr int kButtonChrome = 32;
 constexpr int kIconSize = 32;
 constexpr DWORD kPushButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
 constexpr DWORD kStereotypeHelpId = 1001;
@@ -78,10 +83,15 @@ std::unique_ptr<TButtonRow> MakeButtonRow(int orientation, std::initializer_list
   return row;
 }
 
-TLayoutSize TButtonRow::Measure(TShape& shape, HDC) {
+TLayoutSize TButtonRow::Measure(TShape& shape, HDC dc) {
   for (TButtonDescriptor& button : buttons_) shape.AddCaption(&button.caption);
-  const int count = static_cast<int>(buttons_.size());
-  return {count == 0 ? 0 : count * kButtonWidth + (count - 1) * kButtonGap, count == 0 ? 0 : kButtonHeight};
+  widths_.clear();
+  int total = 0;
+  for (const TButtonDescriptor& button : buttons_) {
+    widths_.push_back(std::max(kButtonWidth, CaptionWidth(dc, button.caption) + kButtonChrome));
+    total += widths_.back() + (total == 0 ? 0 : kButtonGap);
+  }
+  return {total, buttons_.empty() ? 0 : kButtonHeight};
 }
 
 void TButtonRow::Create(TShape& shape, int x, int y) {
@@ -90,15 +100,16 @@ void TButtonRow::Create(TShape& shape, int x, int y) {
   for (size_t i = 0; i < buttons_.size(); ++i) {
     TButtonDescriptor& button = buttons_[i];
     button.isDefault = i == 0 && !defaultTaken;
+    const int width = i < widths_.size() ? widths_[i] : kButtonWidth;
     HWND window = CreateWindowExA(0, "TransparentPushButton", ToDisplayText(button.caption).c_str(), kPushButtonStyle,
-                                  x + static_cast<int>(i) * (kButtonWidth + kButtonGap), y, kButtonWidth,
-                                  kButtonHeight, shape.Handle(),
+                                  x, y, width, kButtonHeight, shape.Handle(),
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)), ProgramInstance(), nullptr);
     if (window == nullptr) continue;
     BindPushButton(window, &button);
     button.handle = window;
     if (!enabled_[i]) EnableWindow(window, FALSE);
     if (helpIds_[i] != -1) SetWindowContextHelpId(window, static_cast<DWORD>(helpIds_[i]));
+    x += width + kButtonGap;
   }
 }
 

@@ -47,6 +47,7 @@ class TButtonRow : public TElement {
   std::vector<TButtonDescriptor> buttons_;
   std::vector<bool> enabled_;
   std::vector<int> helpIds_;
+  std::vector<int> widths_;  // as measured: 88, or more for a long caption
   TShape* shape_ = nullptr;
 };
 

@@ -14,18 +14,21 @@ void AutoIconizeScan(TWindowStore& store, HWND mainWindow, const TAutoIconRules&
   // may wait in its question while other windows come and go.
   std::vector<std::pair<HWND, TString>> titled;
   for (HWND window : EnumerateCandidateWindows()) {
-    if (window == mainWindow || !IsWindow(window)) continue;
+    if (window == mainWindow) continue;
     TString title;
-    SafeGetWindowText(window, title);
+    // A title that cannot be read is "unknown" and still matched, unless the
+    // window has gone since it was listed.
+    if (SafeGetWindowText(window, title) < 0 && !IsWindow(window)) continue;
     if (!title.IsEmpty()) titled.emplace_back(window, title);
   }
-  const unsigned flags = AutoIconMatchFlags(rules.distinguishCase, rules.distinguishWidth);
+  const TTitleMatcher matcher(rules.patterns, rules.distinguishCase, rules.distinguishWidth);
   for (const auto& [window, title] : titled) {
-    if (!IsWindow(window)) continue;
+    // The title decides first: only a window that matches is asked about its state.
+    if (!matcher.Matches(title) || !IsWindow(window)) continue;
     TScannedWindow scanned;
     scanned.title = title;
     scanned.minimized = IsIconic(window) != FALSE;
     scanned.released = std::find(releasedWindows.begin(), releasedWindows.end(), window) != releasedWindows.end();
-    if (ShouldAutoIconize(scanned, rules.patterns, flags, mode)) store.StoreWindow(window);
+    if (ShouldAutoIconize(scanned, matcher, mode)) store.StoreWindow(window);
   }
 }

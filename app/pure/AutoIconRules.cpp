@@ -1,5 +1,8 @@
 #include "app/pure/AutoIconRules.h"
 
+#include <string>
+
+#include "framework/text/MatchFolding.h"
 #include "framework/text/MatchText.h"
 
 unsigned AutoIconMatchFlags(bool distinguishCase, bool distinguishWidth) {
@@ -9,15 +12,38 @@ unsigned AutoIconMatchFlags(bool distinguishCase, bool distinguishWidth) {
   return flags;
 }
 
-bool ShouldAutoIconize(const TScannedWindow& window, const TTextList& patterns, unsigned flags, TScanMode mode) {
+namespace {
+
+TString Folded(const TString& text, bool foldCase, bool foldWidth) {
+  if (!foldCase && !foldWidth) return text;
+  std::string out(text.Length(), '\0');
+  out.resize(FoldForMatch(text.c_str(), text.Length(), foldCase, foldWidth, &out[0]));
+  return TString(out);
+}
+
+}  // namespace
+
+TTitleMatcher::TTitleMatcher(const TTextList& patterns, bool distinguishCase, bool distinguishWidth)
+    : foldCase_(!distinguishCase), foldWidth_(!distinguishWidth) {
+  for (const TString& pattern : patterns) folded_.push_back(Folded(pattern, foldCase_, foldWidth_));
+}
+
+bool TTitleMatcher::Matches(const TString& title) const {
+  const TString folded = Folded(title, foldCase_, foldWidth_);
+  // Both sides are folded already: the search itself compares bytes.
+  const unsigned flags = AutoIconMatchFlags(true, true);
+  for (const TString& pattern : folded_) {
+    if (MatchText(folded, pattern, flags)) return true;
+  }
+  return false;
+}
+
+bool ShouldAutoIconize(const TScannedWindow& window, const TTitleMatcher& matcher, TScanMode mode) {
   if (window.title.IsEmpty()) return false;
   if (mode == TScanMode::Periodic && !window.minimized) return false;
   // Taken back by the user during the watch: it stays out until minimized again.
   if (mode == TScanMode::Startup && !window.minimized && window.released) return false;
-  for (const TString& pattern : patterns) {
-    if (MatchText(window.title, pattern, flags)) return true;
-  }
-  return false;
+  return matcher.Matches(window.title);
 }
 
 uint32_t WatchDeadline(uint32_t now, uint32_t watchSeconds) { return now + watchSeconds * 1000u; }

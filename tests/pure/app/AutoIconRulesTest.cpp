@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "framework/text/MatchText.h"
+
 namespace {
 
 TTextList Patterns(std::initializer_list<const char*> texts) {
@@ -42,9 +44,11 @@ TEST(AutoIconRules, TitlesMatchedUnderCaseAndWidthChoices) {
   };
   for (const auto& c : cases) {
     TScannedWindow window{c.title, false, false};
+    const TTitleMatcher matcher(Patterns({"zzz", c.pattern}), c.distinguishCase, c.distinguishWidth);
+    EXPECT_EQ(c.stored, ShouldAutoIconize(window, matcher, TScanMode::Startup)) << c.reason;
+    // Folding once per pass answers as the comparison with the flag word does.
     const unsigned flags = AutoIconMatchFlags(c.distinguishCase, c.distinguishWidth);
-    EXPECT_EQ(c.stored, ShouldAutoIconize(window, Patterns({"zzz", c.pattern}), flags, TScanMode::Startup))
-        << c.reason;
+    EXPECT_EQ(MatchText(c.title, c.pattern, flags), matcher.Matches(c.title)) << c.reason;
   }
 }
 
@@ -62,10 +66,10 @@ TEST(AutoIconRules, ModesAndWindowsTheUserTookBack) {
       {"periodic: a minimized one", TScanMode::Periodic, true, false, true},
       {"periodic: taken back does not matter", TScanMode::Periodic, true, true, true},
   };
-  const unsigned flags = AutoIconMatchFlags(false, false);
+  const TTitleMatcher matcher(Patterns({"edit"}), false, false);
   for (const auto& c : cases) {
     TScannedWindow window{"editor", c.minimized, c.released};
-    EXPECT_EQ(c.stored, ShouldAutoIconize(window, Patterns({"edit"}), flags, c.mode)) << c.reason;
+    EXPECT_EQ(c.stored, ShouldAutoIconize(window, matcher, c.mode)) << c.reason;
   }
 }
 

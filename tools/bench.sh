@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Windows flavour and prints the figures of the benchmarks under
 # Wine (tests/winbench): the timer tick with many stored windows, the tray
-# menu's opening, a tick while a stored window hangs, and Stowpane.exe at
+# menu's opening, a tick while a stored window hangs, one pass of the title
+# rules, and Stowpane.exe at
 # rest for a minute. Figures for a person, not tests: the exit status is
 # non-zero only when a benchmark could not run. About two minutes after the build.
-#   tools/bench.sh [tick|menu|hung|idle ...]     (default: all four)
+#   tools/bench.sh [tick|menu|hung|scan|idle ...]     (default: all five)
 set -uo pipefail
 here=$(dirname "${BASH_SOURCE[0]}")
 "$here/setup.sh" || exit 1
@@ -12,7 +13,7 @@ here=$(dirname "${BASH_SOURCE[0]}")
 source "$here/wine-session.sh"
 
 benches=("$@")
-[ ${#benches[@]} -gt 0 ] || benches=(tick menu hung idle)
+[ ${#benches[@]} -gt 0 ] || benches=(tick menu hung scan idle)
 session_start || { echo "the Wine session did not start"; exit 1; }
 status=0
 for name in "${benches[@]}"; do

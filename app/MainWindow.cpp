@@ -9,6 +9,7 @@
 #include "app/Commands.h"
 #include "app/EmergencyContent.h"
 #include "app/Notices.h"
+#include "app/RunFileDialog.h"
 #include "app/StartupShortcut.h"
 #include "app/StoredWindowMenus.h"
 #include "app/TrayIconValues.h"
@@ -195,8 +196,10 @@ LRESULT TMainWindow::OnCommand(int id, HWND control, int code) {
     case kCommandStandbyCure:
       ToggleStandbyCure();
       return 0;
-    case kCommandTaskManager:
     case kCommandRunFile:
+      RunFileByName(this);
+      return 0;
+    case kCommandTaskManager:
     case kCommandExitWindows:
       return 0;
     case kCommandCloseEmergency:

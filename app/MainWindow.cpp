@@ -7,6 +7,7 @@
 #include "app/AppSettings.h"
 #include "app/AppState.h"
 #include "app/Commands.h"
+#include "app/EmergencyCommands.h"
 #include "app/EmergencyContent.h"
 #include "app/Notices.h"
 #include "app/RunFileDialog.h"
@@ -200,7 +201,12 @@ LRESULT TMainWindow::OnCommand(int id, HWND control, int code) {
       RunFileByName(this);
       return 0;
     case kCommandTaskManager:
+      StartTaskManager(this);
+      return 0;
     case kCommandExitWindows:
+      // Windows is ending: the program ends the normal way (its windows given
+      // back); the Startup shortcut stays for the next logon.
+      if (EndWindows(this)) EndShape(-1);
       return 0;
     case kCommandCloseEmergency:
       HideEmergencyWindow();

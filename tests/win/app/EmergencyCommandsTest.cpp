@@ -18,6 +18,7 @@
 #include "framework/registry/TRegValue.h"
 #include "framework/window/ModelessShapes.h"
 #include "framework/window/TShape.h"
+#include "tests/support/ThreadShapes.h"
 #include "tests/support/ThrowawayRegKey.h"
 
 namespace {
@@ -30,19 +31,8 @@ std::vector<std::string> g_titles;  // of each message acted on
 HWND g_lastShape = nullptr;
 int g_idleTicks = 0;
 
-BOOL CALLBACK FindShape(HWND window, LPARAM found) {
-  char name[32] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (lstrcmpA(name, TShape::kClassName) == 0 && IsWindowVisible(window)) {
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 void CALLBACK UserTick(HWND, UINT, UINT_PTR, DWORD) {
-  HWND shape = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindShape, reinterpret_cast<LPARAM>(&shape));
+  HWND shape = VisibleShapeOfThisThread();
   if (shape == nullptr) return;
   if (shape == g_lastShape || g_actions.empty()) {
     // A message the actions left open fails the case instead of hanging it.

@@ -12,6 +12,7 @@
 #include "framework/text/TString.h"
 #include "framework/window/ModelessShapes.h"
 #include "framework/window/TShape.h"
+#include "tests/support/ThreadShapes.h"
 #include "tests/support/ThrowawayRegKey.h"
 
 namespace {
@@ -25,19 +26,8 @@ bool FakeRun(const TString& text, const TWindow*) {
   return text.Bytes().rfind("good", 0) == 0;  // only texts starting with "good" start something
 }
 
-BOOL CALLBACK FindShape(HWND window, LPARAM found) {
-  char name[32] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (lstrcmpA(name, TShape::kClassName) == 0 && IsWindowVisible(window)) {
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 void CALLBACK TypeAndAnswer(HWND, UINT, UINT_PTR, DWORD) {
-  HWND shape = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindShape, reinterpret_cast<LPARAM>(&shape));
+  HWND shape = VisibleShapeOfThisThread();
   HWND edit = shape != nullptr ? GetDlgItem(shape, 416) : nullptr;
   if (edit == nullptr) return;
   SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(g_typed.c_str()));

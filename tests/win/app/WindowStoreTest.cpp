@@ -16,6 +16,7 @@
 #include "framework/registry/RegGlobalKeys.h"
 #include "framework/window/ModelessShapes.h"
 #include "framework/window/TShape.h"
+#include "tests/support/ThreadShapes.h"
 #include "tests/support/ForeignWindowThread.h"
 #include "tests/support/HkcuRegistry.h"
 #include "tests/support/ThrowawayRegKey.h"
@@ -28,19 +29,8 @@ constexpr const char* kTrayIconKey = "Software\\Quillon\\Stowpane\\3.x\\TrayIcon
 std::function<int(HWND)> g_inQuestion;
 int g_questions = 0;
 
-BOOL CALLBACK FindQuestion(HWND window, LPARAM found) {
-  char name[32] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (lstrcmpA(name, TShape::kClassName) == 0 && IsWindowVisible(window)) {
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 void CALLBACK UserTick(HWND, UINT, UINT_PTR, DWORD) {
-  HWND question = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindQuestion, reinterpret_cast<LPARAM>(&question));
+  HWND question = VisibleShapeOfThisThread();
   if (question == nullptr || !g_inQuestion) return;
   ++g_questions;
   // A question opened by the action itself is answered by the next tick.

@@ -14,6 +14,7 @@
 #include "framework/window/ModelessShapes.h"
 #include "framework/window/TShape.h"
 #include "framework/window/TransparentControls.h"
+#include "tests/support/ThreadShapes.h"
 #include "tests/support/ThrowawayRegKey.h"
 #include "tests/win/icons/IconTestSupport.h"
 
@@ -24,24 +25,13 @@ namespace {
 std::function<void(HWND)> g_user;
 int g_seen = 0;
 
-BOOL CALLBACK FindVisibleShape(HWND window, LPARAM found) {
-  char name[32] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (lstrcmpA(name, TShape::kClassName) == 0 && IsWindowVisible(window)) {
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 // Ticks a message has stayed open since the user acted; a message that the
 // action did not close is closed after about two seconds, so that a failing
 // case fails instead of hanging the run.
 int g_ticksSinceAction = -1;
 
 void CALLBACK UserTick(HWND, UINT, UINT_PTR, DWORD) {
-  HWND shape = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindVisibleShape, reinterpret_cast<LPARAM>(&shape));
+  HWND shape = VisibleShapeOfThisThread();
   if (shape == nullptr) {
     g_ticksSinceAction = -1;
     return;

@@ -11,6 +11,7 @@
 #include "framework/registry/TRegValue.h"
 #include "framework/window/ModelessShapes.h"
 #include "framework/window/TShape.h"
+#include "tests/support/ThreadShapes.h"
 #include "tests/support/ShellTestFolder.h"
 #include "tests/support/ThrowawayRegKey.h"
 
@@ -21,16 +22,6 @@ namespace {
 int g_shown = 0;
 int g_press = IDCANCEL;
 std::string g_text;
-
-BOOL CALLBACK FindVisibleShape(HWND window, LPARAM found) {
-  char name[32] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (lstrcmpA(name, TShape::kClassName) == 0 && IsWindowVisible(window)) {
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 BOOL CALLBACK CollectText(HWND window, LPARAM text) {
   char buffer[2048] = {};
@@ -45,8 +36,7 @@ BOOL CALLBACK CollectText(HWND window, LPARAM text) {
 }
 
 void CALLBACK UserTick(HWND, UINT, UINT_PTR, DWORD) {
-  HWND shape = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindVisibleShape, reinterpret_cast<LPARAM>(&shape));
+  HWND shape = VisibleShapeOfThisThread();
   if (shape == nullptr) return;
   ++g_shown;
   g_text.clear();

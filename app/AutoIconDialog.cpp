@@ -35,8 +35,6 @@ constexpr int kOptionGap = 16;
 constexpr int kEditLeft = 22;
 constexpr int kEditTop = 4;
 
-TIconSource* Own(const char* name) { return OwnResourceIcon(TResourceName(TString(name))); }
-
 void EnableCommand(HMENU menu, UINT command, bool on) {
   if (menu != nullptr) EnableMenuItem(menu, command, MF_BYCOMMAND | (on ? MF_ENABLED : (MF_GRAYED | MF_DISABLED)));
 }
@@ -59,7 +57,7 @@ TAutoIconDialog::TAutoIconDialog() : TShape(nullptr, kTitle) {
   mainButtons->SetAlign(kAlignRight);
   mainButtons_ = mainButtons.get();
 
-  auto picture = std::make_unique<TIconElement>(Own("AUTOTRAYICON_ICON"), nullptr);
+  auto picture = std::make_unique<TIconElement>(OwnResourceIcon("AUTOTRAYICON_ICON"), nullptr);
   picture->SetDock(kDockLeft);
   picture->SetAlign(kAlignTop);
 
@@ -76,7 +74,7 @@ TAutoIconDialog::TAutoIconDialog() : TShape(nullptr, kTitle) {
   listCaption->SetDock(kDockTop);
   listCaption->SetAlign(kAlignLeft);
   listCaption_ = listCaption.get();
-  auto titles = std::make_unique<TTitleListElement>(kListWidth, kListHeight, Own("WINDOWTRAYICON_ICON"));
+  auto titles = std::make_unique<TTitleListElement>(kListWidth, kListHeight, OwnResourceIcon("WINDOWTRAYICON_ICON"));
   titles->SetSettingsName("TitleList");
   titles_ = titles.get();
   auto listSection =
@@ -452,10 +450,10 @@ void TAutoIconDialog::MakeListMenu() {
   for (const auto& item : items) {
     AppendMenuA(listMenu_.Get(), MF_STRING, static_cast<UINT_PTR>(item.first), ToDisplayText(item.second).c_str());
   }
-  listIcons_ = MakeIconMenu(listMenu_.Get(), {ByCommand(kAddTitleCommand, Own("NEWFILE_ICON")),
-                                              ByCommand(kEditTitleCommand, Own("EDITFILE_ICON")),
-                                              ByCommand(kCopyTitleCommand, Own("COPY_ICON")),
-                                              ByCommand(kDeleteTitleCommand, Own("DELETE_ICON"))});
+  listIcons_ = MakeIconMenu(listMenu_.Get(), {ByCommand(kAddTitleCommand, OwnResourceIcon("NEWFILE_ICON")),
+                                              ByCommand(kEditTitleCommand, OwnResourceIcon("EDITFILE_ICON")),
+                                              ByCommand(kCopyTitleCommand, OwnResourceIcon("COPY_ICON")),
+                                              ByCommand(kDeleteTitleCommand, OwnResourceIcon("DELETE_ICON"))});
   AttachIconMenu(*listIcons_);
 }
 

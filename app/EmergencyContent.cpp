@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kInformationStockIcon = 32516;  // IDI_INFORMATION
 
-TIconSource* Own(const char* name) { return OwnResourceIcon(TResourceName(TString(name))); }
 TIconSource* Shell32Icon(int index) { return ModuleIcon(SystemFolder() + TString("SHELL32.DLL"), index); }
 
 }  // namespace
@@ -34,10 +33,10 @@ void AddEmergencyContent(TShape& shape) {
 std::vector<std::unique_ptr<TIconMenu>> MakeEmergencyMenuIcons(HMENU bar) {
   std::vector<std::unique_ptr<TIconMenu>> menus;
   const std::vector<TIconMenuSpec> specs[] = {
-      {ByCommand(kCommandCloseEmergency, Own("CLOSE_ICON")),
+      {ByCommand(kCommandCloseEmergency, OwnResourceIcon("CLOSE_ICON")),
        ByCommand(kCommandTaskManager, ModuleIcon(WindowsFolder() + TString("taskman.exe"), 0)),
        ByCommand(kCommandRunFile, Shell32Icon(-25)), ByCommand(kCommandExitWindows, Shell32Icon(-28))},
-      {ByCommand(kCommandRestoreAll, Own("ALLRESTORE_ICON"))},
+      {ByCommand(kCommandRestoreAll, OwnResourceIcon("ALLRESTORE_ICON"))},
       {ByCommand(kCommandHelp, ClassIcon("hlpfile")), ByCommand(kCommandVersion, StockIcon(kInformationStockIcon))},
   };
   for (int i = 0; i < 3; ++i) {

@@ -27,8 +27,6 @@ class TCandidateIcon : public TIconSource {
   TWindowIcon icon_;
 };
 
-TIconSource* Own(const char* name) { return OwnResourceIcon(TResourceName(TString(name))); }
-
 void EnableCommand(HMENU menu, UINT command, bool enabled) {
   EnableMenuItem(menu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : (MF_GRAYED | MF_DISABLED)));
 }
@@ -48,13 +46,13 @@ TTrayMenu::~TTrayMenu() { iconMenu_.reset(); }
 
 void TTrayMenu::AttachIcons() {
   std::vector<TIconMenuSpec> specs = {
-      ByCommand(kCommandExit, Own("CLOSE_ICON")),
+      ByCommand(kCommandExit, OwnResourceIcon("CLOSE_ICON")),
       ByCommand(kCommandVersion, StockIcon(kInformationStockIcon)),
       ByCommand(kCommandHelp, ClassIcon("hlpfile")),
-      ByCommand(kCommandStandbyCure, Own("CURE_ICON")),
-      ByCommand(kCommandAutoIconSettings, Own("AUTOTRAYICON_ICON")),
-      ByCommand(kCommandRestoreAll, Own("ALLRESTORE_ICON")),
-      ByCommand(kCommandStoreAll, Own("ALLTRAYICON_ICON")),
+      ByCommand(kCommandStandbyCure, OwnResourceIcon("CURE_ICON")),
+      ByCommand(kCommandAutoIconSettings, OwnResourceIcon("AUTOTRAYICON_ICON")),
+      ByCommand(kCommandRestoreAll, OwnResourceIcon("ALLRESTORE_ICON")),
+      ByCommand(kCommandStoreAll, OwnResourceIcon("ALLTRAYICON_ICON")),
   };
   for (size_t i = 0; i < icons_.size(); ++i) {
     specs.push_back(ByCommand(static_cast<UINT>(kCommandFirstCandidate + i), icons_[i].get()));

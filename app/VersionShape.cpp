@@ -58,7 +58,7 @@ void ShowVersionWindow(const TWindow& owner) {
     text->Add(std::move(element));
   }
   auto about = MakeGroup(kDockTop, kAlignLeft, 12, 0,
-                         std::make_unique<TIconElement>(OwnResourceIcon(TResourceName(TString("APPLICATION_ICON"))),
+                         std::make_unique<TIconElement>(OwnResourceIcon("APPLICATION_ICON"),
                                                         nullptr),
                          std::move(text));
   shape.AddContent(std::move(about), MakeButtonRow(kDockBottom, {{IDOK, "OK", "OK_ICON"}}));

@@ -38,6 +38,8 @@ TIconSource* OwnResourceIcon(const TResourceName& name) {
                   std::make_unique<TResourceIcon>(GetModuleHandleA(nullptr), name));
 }
 
+TIconSource* OwnResourceIcon(const char* name) { return OwnResourceIcon(TResourceName(TString(name))); }
+
 TIconSource* IconFile(const TString& path) {
   TIconCaches& caches = IconCaches();
   if (TIconSource* found = FindCached(caches.iconFiles, path)) return found;

@@ -18,6 +18,8 @@ constexpr int kWinLogoStockIcon = 32517;      // IDI_WINLOGO
 TIconSource* StockIcon(int id);
 // An icon resource of the program itself ("OK_ICON", ...), by exact name.
 TIconSource* OwnResourceIcon(const TResourceName& name);
+// The same by the resource's name as a text ("OK_ICON").
+TIconSource* OwnResourceIcon(const char* name);
 // An .ico file, by exact path.
 TIconSource* IconFile(const TString& path);
 // The shell's icon of an existing file or folder (case-insensitive path);

@@ -9,8 +9,6 @@
 
 namespace {
 
-TIconSource* Own(const char* name) { return OwnResourceIcon(TResourceName(TString(name))); }
-
 bool HasCommand(HMENU menu, UINT command) {
   return GetMenuState(menu, command, MF_BYCOMMAND) != static_cast<UINT>(-1);
 }
@@ -82,7 +80,7 @@ std::unique_ptr<TIconMenu> AttachSystemMenuIcons(HWND shape) {
   };
   std::vector<TIconMenuSpec> specs;
   for (const TCommandIcon& each : kIcons) {
-    if (HasCommand(system, each.command)) specs.push_back(ByCommand(each.command, Own(each.icon)));
+    if (HasCommand(system, each.command)) specs.push_back(ByCommand(each.command, OwnResourceIcon(each.icon)));
   }
   auto menu = MakeIconMenu(system, std::move(specs));
   // The position popup is the item just before the always-on-top command.
@@ -95,9 +93,9 @@ std::unique_ptr<TIconMenu> AttachSystemMenuIcons(HWND shape) {
                                           {kAtCursorCommand, "WINDOWMOUSEPOS_ICON"},
                                           {kThisPositionCommand, "WINDOWSERIALPOS_ICON"}};
     for (const TCommandIcon& each : positionIcons) {
-      if (HasCommand(position, each.command)) positionSpecs.push_back(ByCommand(each.command, Own(each.icon)));
+      if (HasCommand(position, each.command)) positionSpecs.push_back(ByCommand(each.command, OwnResourceIcon(each.icon)));
     }
-    menu->AddSubmenu(MakeIconSubmenu(static_cast<UINT>(i - 1), Own("WINDOWPOSITION_ICON"), std::move(positionSpecs)));
+    menu->AddSubmenu(MakeIconSubmenu(static_cast<UINT>(i - 1), OwnResourceIcon("WINDOWPOSITION_ICON"), std::move(positionSpecs)));
     break;
   }
   AttachIconMenu(*menu);

@@ -1,13 +1,15 @@
 // The taskbar's death and return with the real Stowpane.exe (the emergency
-// window, the standby switch and its notices), and the Startup shortcut that
-// starts the program with the system.
+// window, its commands, the standby switch and its notices), and the Startup
+// shortcut that starts the program with the system.
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "framework/path/ShellLink.h"
 #include "framework/path/SpecialFolder.h"
@@ -74,11 +76,111 @@ class Emergency : public ::testing::Test {
     return text;
   }
 
+  // Kills the taskbar and waits for the emergency window to stand in.
+  void StartStowpaneWithoutTaskbar() {
+    StartStowpane();
+    tray_.Kill();
+    ASSERT_TRUE(WaitForEmergencyWindow(true));
+  }
+  // A message of Stowpane's with this title, waiting for it to open.
+  HWND WaitForMessage(const char* title) {
+    return WaitForWindow({kMainWindowClass, std::string(title), stowpane_.Process().Id()}, kWaitMs);
+  }
+
   ClearedHkcuKey settings_;
   ClearedHkcuKey view_;
   FakeTaskbar tray_;
   StowpaneProcess stowpane_;
   HWND main_ = nullptr;
+};
+
+// As shown with the fixture's "FontStyle": full-width katakana.
+const char kRunFileTitle[] = "ファイル名を指定して実行";
+const std::string kRunListKey = std::string(kApplicationKey) + "\\CureExecuteList";
+constexpr int kRunFileField = 416;
+
+std::string RunListName(int index) {
+  char name[8];
+  std::snprintf(name, sizeof name, "%06d", index);
+  return name;
+}
+
+// The run-file history as stored, from the top.
+std::vector<std::string> RunHistory() {
+  std::vector<std::string> texts;
+  for (int i = 0;; ++i) {
+    const auto value = ReadHkcuValue(kRunListKey, RunListName(i));
+    if (!value) return texts;
+    texts.push_back(value->bytes.substr(0, value->bytes.find('\0')));
+  }
+}
+
+void Click(HWND shape, int id) {
+  PostMessageA(shape, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(shape, id)));
+}
+
+void SetEditText(HWND edit, const std::string& text) {
+  SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_BLOCK, 1000, nullptr);
+}
+
+// Typed one character at a time, as the keyboard would.
+void Type(HWND edit, const std::string& text) {
+  for (const char c : text) {
+    SendMessageTimeoutA(edit, WM_CHAR, static_cast<unsigned char>(c), 1, SMTO_BLOCK, 1000, nullptr);
+  }
+}
+
+std::string EditText(HWND edit) { return ReadWindowTitle(edit).value_or("(no answer)"); }
+
+// Programs a test started through Stowpane, found by their window and ended with the test.
+class StartedPrograms {
+ public:
+  ~StartedPrograms() {
+    for (const DWORD id : processes_) {
+      if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
+        TerminateProcess(process, 0);
+        WaitForSingleObject(process, 5000);
+        CloseHandle(process);
+      }
+    }
+  }
+  HWND WaitFor(const std::string& title, DWORD timeoutMs) {
+    HWND window = WaitForWindow({testwindow::kDefaultClass, title, 0}, timeoutMs);
+    Adopt(window);
+    return window;
+  }
+  void Adopt(HWND window) {
+    if (window != nullptr) processes_.push_back(WindowProcessId(window));
+  }
+
+ private:
+  std::vector<DWORD> processes_;
+};
+
+// A copy of testwindow.exe in a folder whose name has a space, so that its
+// command line needs the quotes; removed with the test.
+class SpacedProgram {
+ public:
+  SpacedProgram() {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    folder_ = std::string(temp) + "run me " + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    path_ = folder_ + "\\testwindow.exe";
+    copied_ = CopyFileA(ProgramPath("testwindow.exe").c_str(), path_.c_str(), FALSE) != FALSE;
+  }
+  ~SpacedProgram() {
+    DeleteFileA(path_.c_str());
+    RemoveDirectoryA(folder_.c_str());
+  }
+  bool Copied() const { return copied_; }
+  // The quoted program and a window title for it.
+  std::string CommandLine(const std::string& title) const { return "\"" + path_ + "\" /text:" + title; }
+
+ private:
+  std::string folder_;
+  std::string path_;
+  bool copied_ = false;
 };
 
 TestWindowOptions Titled(const std::string& title) {
@@ -177,7 +279,9 @@ TEST_F(Emergency, TheStandbySwitchTellsWhatItDidEachNoticeSilencedByItsOwnBox) {
     PostMessageA(main_, WM_COMMAND, 109, 0);
     HWND notice = WaitForNotice(step.noticeShown ? kWaitMs : 4 * kTimerPeriodMs);
     ASSERT_EQ(step.noticeShown, notice != nullptr);
-    if (notice != nullptr) EXPECT_NE(std::string::npos, Answer(notice, step.suppress).find(step.textPart));
+    if (notice != nullptr) {
+      EXPECT_NE(std::string::npos, Answer(notice, step.suppress).find(step.textPart));
+    }
   }
   EXPECT_EQ(1u, ReadHkcuDword(std::string(kStereotypeKey), "OffStandbyCure").value_or(0));
   ASSERT_TRUE(stowpane_.Exit());
@@ -234,4 +338,99 @@ TEST_F(Emergency, TheStartupShortcutFollowsHowTheProgramStartsAndEnds) {
   EXPECT_FALSE(exists());
   ASSERT_TRUE(restored.Exit());
   CoUninitialize();
+}
+
+TEST_F(Emergency, RunFileStartsAQuotedProgramAndKeepsWhatStartedNewestFirstOnce) {
+  SpacedProgram program;
+  ASSERT_TRUE(program.Copied());
+  // Twenty earlier texts, the sixth a program that starts.
+  std::vector<std::string> earlier;
+  for (int i = 0; i < 20; ++i) {
+    earlier.push_back(i == 5 ? program.CommandLine("again") : "C:\\old\\program" + std::to_string(i) + ".exe");
+    ASSERT_TRUE(WriteHkcuValue(kRunListKey, RunListName(i), REG_SZ, earlier.back() + '\0'));
+  }
+  StartedPrograms started;
+  StartStowpaneWithoutTaskbar();
+
+  // Through the emergency window's menu bar: File > Run.
+  PostMessageA(main_, WM_SYSCOMMAND, SC_KEYMENU, 'f');
+  HWND menu = WaitForOpenMenu(stowpane_.Process().Id(), kWaitMs);
+  ASSERT_NE(nullptr, menu);
+  PostMessageA(menu, WM_CHAR, 'r', 1);
+  HWND dialog = WaitForMessage(kRunFileTitle);
+  ASSERT_NE(nullptr, dialog);
+  HWND field = GetDlgItem(dialog, kRunFileField);
+  ASSERT_NE(nullptr, field);
+  SetEditText(field, program.CommandLine("first"));
+  Click(dialog, IDOK);
+  ASSERT_TRUE(WaitForWindowGone(dialog, kWaitMs));
+  EXPECT_NE(nullptr, started.WaitFor("first", kWaitMs)) << "the quoted program started";
+  std::vector<std::string> expected = {program.CommandLine("first")};
+  expected.insert(expected.end(), earlier.begin(), earlier.end() - 1);
+  EXPECT_EQ(expected, RunHistory()) << "on top; the oldest of twenty is gone";
+
+  // The start of an earlier text completes it; run again, it moves up and is kept once.
+  PostMessageA(main_, WM_COMMAND, 112, 0);
+  dialog = WaitForMessage(kRunFileTitle);
+  ASSERT_NE(nullptr, dialog);
+  field = GetDlgItem(dialog, kRunFileField);
+  EXPECT_EQ(program.CommandLine("first"), EditText(field)) << "the last text comes back";
+  SetEditText(field, "");
+  const std::string typed = program.CommandLine("ag");
+  Type(field, typed);
+  EXPECT_EQ(program.CommandLine("again"), EditText(field));
+  Click(dialog, IDOK);
+  ASSERT_TRUE(WaitForWindowGone(dialog, kWaitMs));
+  EXPECT_NE(nullptr, started.WaitFor("again", kWaitMs));
+  expected.erase(expected.begin() + 6);
+  expected.insert(expected.begin(), program.CommandLine("again"));
+  EXPECT_EQ(expected, RunHistory()) << "nothing else moved or went";
+
+  // Cancel runs and keeps nothing.
+  PostMessageA(main_, WM_COMMAND, 112, 0);
+  dialog = WaitForMessage(kRunFileTitle);
+  ASSERT_NE(nullptr, dialog);
+  SetEditText(GetDlgItem(dialog, kRunFileField), program.CommandLine("cancelled"));
+  Click(dialog, IDCANCEL);
+  ASSERT_TRUE(WaitForWindowGone(dialog, kWaitMs));
+  EXPECT_EQ(nullptr, started.WaitFor("cancelled", 1500));
+  EXPECT_EQ(expected, RunHistory());
+  EXPECT_TRUE(IsWindowVisible(main_));
+  ASSERT_TRUE(stowpane_.Exit());
+}
+
+TEST_F(Emergency, TheTaskManagerStartsWithoutTaskmanAndEndWindowsCancelledEndsNothing) {
+  TestWindowProcess other;
+  ASSERT_TRUE(other.Start(Titled("other")));
+  StartStowpaneWithoutTaskbar();
+  // Wine's Windows folder has no "taskman", as current systems do not: the
+  // system's task manager starts instead, and no failure is reported.
+  PostMessageA(main_, WM_SYSCOMMAND, SC_KEYMENU, 'f');
+  HWND menu = WaitForOpenMenu(stowpane_.Process().Id(), kWaitMs);
+  ASSERT_NE(nullptr, menu);
+  PostMessageA(menu, WM_CHAR, 't', 1);
+  StartedPrograms started;
+  HWND taskManager = nullptr;
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        const auto found = FindTopLevelWindows({"", std::string("タスク マネージャー"), 0});
+        for (HWND window : found) {
+          if (IsWindowVisible(window)) taskManager = window;
+        }
+        return taskManager != nullptr;
+      },
+      2 * kWaitMs));
+  started.Adopt(taskManager);
+  EXPECT_EQ(nullptr, WaitForNotice(4 * kTimerPeriodMs));
+
+  // The emergency window's own button.
+  Click(main_, 113);
+  HWND dialog = WaitForMessage("Windows の終了");
+  ASSERT_NE(nullptr, dialog);
+  Click(dialog, IDCANCEL);
+  ASSERT_TRUE(WaitForWindowGone(dialog, kWaitMs));
+  EXPECT_TRUE(IsWindowResponsive(main_, kWaitMs));
+  EXPECT_TRUE(IsWindowVisible(main_));
+  EXPECT_TRUE(IsWindowResponsive(other.Window(), kWaitMs)) << "other programs go on";
+  ASSERT_TRUE(stowpane_.Exit());
 }

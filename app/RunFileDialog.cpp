@@ -44,6 +44,7 @@ class TRunFilePicker : public TFileNamePicker {
                         "CureExecuteList"),
         keys_(keys),
         owner_(owner) {}
+
   void OnClose(TShape& shape) override {
     TFileNamePicker::OnClose(shape);
     if (shape.Result() != IDOK) return;
@@ -54,6 +55,14 @@ class TRunFilePicker : public TFileNamePicker {
     if (text.IsEmpty() || !g_run(text, owner_)) return;
     AddToHistory(&text, kHistoryLimit);
     Save(keys_);
+  }
+
+ protected:
+  // A program line shows its program's icon; the quotes mark where its path ends.
+  TIconSource* IconFor(const TString& text) override {
+    const TString line = Trim(text);
+    if (line.IsEmpty() || line.Bytes()[0] != '"') return TFileNamePicker::IconFor(text);
+    return TFileNamePicker::IconFor(ParseCommandLine(line).programPath);
   }
 
  private:

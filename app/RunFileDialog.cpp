@@ -58,12 +58,8 @@ class TRunFilePicker : public TFileNamePicker {
   }
 
  protected:
-  // A program line shows its program's icon; the quotes mark where its path ends.
-  TIconSource* IconFor(const TString& text) override {
-    const TString line = Trim(text);
-    if (line.IsEmpty() || line.Bytes()[0] != '"') return TFileNamePicker::IconFor(text);
-    return TFileNamePicker::IconFor(ParseCommandLine(line).programPath);
-  }
+  // A program line shows its program's icon, not that of a file "x.exe" /a".
+  TIconSource* IconFor(const TString& text) override { return TFileNamePicker::IconFor(NamedFile(text)); }
 
  private:
   const TRegKeyList& keys_;

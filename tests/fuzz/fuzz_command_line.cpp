@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 
 #include "framework/path/pure/CommandLine.h"
 
@@ -19,5 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (total > size) std::abort();
   FindSwitch(parsed.switches, "/restore");
   HelpFilePath(parsed.programPath);
+  // The named file is a piece of the line.
+  const TString named = NamedFile(text);
+  if (text.Bytes().find(named.Bytes()) == std::string::npos) std::abort();
   return 0;
 }

@@ -60,6 +60,18 @@ TString StripQuotes(const TString& text) {
   return TString(text.c_str() + start, end - start);
 }
 
+TString NamedFile(const TString& line) {
+  const TTextList tokens = SplitCommandLine(line);
+  if (tokens.Count() == 0) return TString();
+  const TString& first = tokens.Item(0);
+  if (first.At(0) == '"') return StripQuotes(first);
+  // Unquoted, the line is taken whole, with the blanks inside it.
+  const std::string& bytes = line.Bytes();
+  const size_t start = bytes.find_first_not_of(" \t\r\n");
+  const size_t end = bytes.find_last_not_of(" \t\r\n");
+  return TString(bytes.substr(start, end - start + 1));
+}
+
 TCommandLine ParseCommandLine(const TString& text) {
   TCommandLine result;
   const TTextList tokens = SplitCommandLine(text);

@@ -21,5 +21,9 @@ int FindSwitch(const TTextList& switches, const TString& name);
 TString SwitchValue(const TString& switchText);
 // Drops one leading and one trailing double quote where present.
 TString StripQuotes(const TString& text);
+// The file a line typed to be run names: the quoted run it opens with, when
+// it opens with a quote (a program with its arguments); else the whole line,
+// which may be a path with blanks. Surrounding blanks do not count.
+TString NamedFile(const TString& line);
 // The program path with its extension replaced by ".HLP".
 TString HelpFilePath(const TString& programPath);

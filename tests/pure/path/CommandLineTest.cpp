@@ -81,6 +81,23 @@ TEST(FindSwitch, MatchesNameIgnoringCaseUpToTheColon) {
   EXPECT_EQ(0, FindSwitch(kanji.switches, "/\x83\x61"));
 }
 
+TEST(NamedFile, AQuotedProgramWithoutItsArgumentsElseTheWholeLine) {
+  struct Case {
+    const char* line;
+    const char* file;
+  } cases[] = {
+      {"\"C:\\Program Files\\x.exe\" /a b", "C:\\Program Files\\x.exe"},
+      {"  \"C:\\a b\\x.exe\"", "C:\\a b\\x.exe"},
+      {"\"C:\\a b\\x.exe", "C:\\a b\\x.exe"},  // the closing quote forgotten
+      {"C:\\Program Files\\x.exe", "C:\\Program Files\\x.exe"},
+      {" notepad readme.txt\r\n", "notepad readme.txt"},
+      {"\"\x83\x5c\" x", "\x83\x5c"},  // a trail byte that is a backslash
+      {"\"\"", ""},
+      {"   ", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.file, NamedFile(c.line).Bytes()) << c.line;
+}
+
 TEST(HelpFilePath, ReplacesTheFileExtension) {
   struct Case {
     const char* program;

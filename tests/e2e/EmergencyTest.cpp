@@ -145,7 +145,10 @@ class StartedPrograms {
     }
   }
   HWND WaitFor(const std::string& title, DWORD timeoutMs) {
-    HWND window = WaitForWindow({testwindow::kDefaultClass, title, 0}, timeoutMs);
+    return WaitFor(WindowFilter{testwindow::kDefaultClass, title, 0}, timeoutMs);
+  }
+  HWND WaitFor(const WindowFilter& filter, DWORD timeoutMs) {
+    HWND window = WaitForWindow(filter, timeoutMs);
     Adopt(window);
     return window;
   }
@@ -157,8 +160,8 @@ class StartedPrograms {
   std::vector<DWORD> processes_;
 };
 
-// A copy of testwindow.exe in a folder whose name has a space, so that its
-// command line needs the quotes; removed with the test.
+// A copy of testwindow.exe and a settings file in a folder whose name has a
+// space, so that their command lines need the quotes; removed with the test.
 class SpacedProgram {
  public:
   SpacedProgram() {
@@ -168,18 +171,26 @@ class SpacedProgram {
     CreateDirectoryA(folder_.c_str(), nullptr);
     path_ = folder_ + "\\testwindow.exe";
     copied_ = CopyFileA(ProgramPath("testwindow.exe").c_str(), path_.c_str(), FALSE) != FALSE;
+    // Wine's shell opens settings files in its notepad.
+    document_ = folder_ + "\\notes.ini";
+    const HANDLE file = CreateFileA(document_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    copied_ = copied_ && file != INVALID_HANDLE_VALUE;
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
   }
   ~SpacedProgram() {
+    DeleteFileA(document_.c_str());
     DeleteFileA(path_.c_str());
     RemoveDirectoryA(folder_.c_str());
   }
   bool Copied() const { return copied_; }
   // The quoted program and a window title for it.
   std::string CommandLine(const std::string& title) const { return "\"" + path_ + "\" /text:" + title; }
+  std::string QuotedDocument() const { return "\"" + document_ + "\""; }
 
  private:
   std::string folder_;
   std::string path_;
+  std::string document_;
   bool copied_ = false;
 };
 
@@ -385,6 +396,18 @@ TEST_F(Emergency, RunFileStartsAQuotedProgramAndKeepsWhatStartedNewestFirstOnce)
   expected.erase(expected.begin() + 6);
   expected.insert(expected.begin(), program.CommandLine("again"));
   EXPECT_EQ(expected, RunHistory()) << "nothing else moved or went";
+
+  // A quoted document is no program: the shell opens it, given without the quotes.
+  PostMessageA(main_, WM_COMMAND, 112, 0);
+  dialog = WaitForMessage(kRunFileTitle);
+  ASSERT_NE(nullptr, dialog);
+  SetEditText(GetDlgItem(dialog, kRunFileField), program.QuotedDocument());
+  Click(dialog, IDOK);
+  ASSERT_TRUE(WaitForWindowGone(dialog, kWaitMs));
+  EXPECT_NE(nullptr, started.WaitFor(WindowFilter{"Notepad", std::nullopt, 0}, 2 * kWaitMs));
+  expected.pop_back();
+  expected.insert(expected.begin(), program.QuotedDocument());
+  EXPECT_EQ(expected, RunHistory());
 
   // Cancel runs and keeps nothing.
   PostMessageA(main_, WM_COMMAND, 112, 0);

@@ -35,7 +35,7 @@ sleep 1
 capture_window "ﾌｧｲﾙ名を指定して実行" "$STOWPANE_ROOT/docs/run-file.png"
 sleep 1
 (wine "$STOWPANE_BUILD/win32/curedemo.exe" run-list </dev/null >/dev/null 2>&1 &)
-capture_window "ﾌｧｲﾙ名を指定して実行" "$STOWPANE_ROOT/docs/run-file-list.png" 100
+capture_window "ﾌｧｲﾙ名を指定して実行" "$STOWPANE_ROOT/docs/run-file-list.png" 70
 rm -rf "$shots"
 session_stop
 echo "wrote docs/end-windows.png, docs/force-exit.png, docs/run-file.png, docs/run-file-list.png"

@@ -86,7 +86,7 @@ void TFloatComboList::Open(int height) {
   RECT screen{};
   GetWindowRect(field_, &field);
   GetWindowRect(GetDesktopWindow(), &screen);
-  const TRectangle place = PlaceDropList(ToRectangle(field), height, ToRectangle(screen));
+  const TRectangle place = PlaceDropList(ToRectangle(field), FittedHeight(height), ToRectangle(screen));
   // Never activated: the shape would take its own deactivation for a click
   // elsewhere and close the list again.
   SetWindowPos(list_, HWND_TOPMOST, place.left, place.top, place.Width(), place.Height(),
@@ -94,6 +94,18 @@ void TFloatComboList::Open(int height) {
   const int selected = Selection();
   if (selected != kNoEntry) SendMessageA(list_, LB_SETTOPINDEX, static_cast<WPARAM>(selected), 0);
   InvalidateRect(field_, nullptr, FALSE);
+}
+
+int TFloatComboList::FittedHeight(int wanted) const {
+  RECT window{};
+  RECT client{};
+  GetWindowRect(list_, &window);
+  GetClientRect(list_, &client);
+  const LRESULT entries = SendMessageA(list_, LB_GETCOUNT, 0, 0);
+  const LRESULT entryHeight = SendMessageA(list_, LB_GETITEMHEIGHT, 0, 0);
+  if (entries == LB_ERR || entryHeight == LB_ERR) return wanted;
+  return DropListHeight(wanted, static_cast<int>(entries), static_cast<int>(entryHeight),
+                        static_cast<int>((window.bottom - window.top) - (client.bottom - client.top)));
 }
 
 void TFloatComboList::Close() {

@@ -35,6 +35,7 @@ class TFloatComboList {
   int Selection() const;
   void Select(int entry);
 
+  // At most `height` pixels tall, cut to whole entries and to what they need.
   void Open(int height);
   void Close();
   void Toggle(int height);
@@ -50,6 +51,7 @@ class TFloatComboList {
   void OnClick(POINT point);
   void OnScrollTick();
   int VisibleEntries() const;
+  int FittedHeight(int wanted) const;
 
   HWND list_ = nullptr;
   HWND field_ = nullptr;

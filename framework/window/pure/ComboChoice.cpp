@@ -61,6 +61,14 @@ TCompletion ChooseCompletion(const std::vector<TString>& history, const TString&
   return result;
 }
 
+int DropListHeight(int wanted, int entries, int entryHeight, int frame) {
+  if (entryHeight <= 0) return std::max(wanted, 0);
+  frame = std::max(frame, 0);
+  const int64_t fits = (static_cast<int64_t>(wanted) - frame) / entryHeight;
+  const int64_t rows = std::max<int64_t>(1, std::min<int64_t>(fits, std::max(entries, 1)));
+  return ClampToInt(rows * entryHeight + frame);
+}
+
 TRectangle PlaceDropList(const TRectangle& field, int height, const TRectangle& screen) {
   height = std::max(height, 0);
   TRectangle list{field.left, field.bottom, field.right, ClampToInt(static_cast<int64_t>(field.bottom) + height)};

@@ -35,6 +35,11 @@ TCompletion ChooseCompletion(const std::vector<TString>& history, const TString&
 // without regard to case, stepping by whole characters.
 bool StartsWithIgnoringCase(const TString& text, const TString& prefix);
 
+// The open list's height: whole entries of `entryHeight` plus the list's
+// `frame`, no more than `wanted` and no more than its `entries` need, but room
+// for one entry at least. Without a usable entry height, `wanted` as it is.
+int DropListHeight(int wanted, int entries, int entryHeight, int frame);
+
 // The drop-down list: under `field` with the field's width and `height`
 // pixels; above it when its bottom would pass the bottom of `screen`.
 TRectangle PlaceDropList(const TRectangle& field, int height, const TRectangle& screen);

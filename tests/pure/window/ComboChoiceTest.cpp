@@ -107,6 +107,24 @@ TEST(ComboListPlacement, OpensBelowTheFieldUnlessItWouldPassTheScreenBottom) {
   for (const Case& c : cases) EXPECT_EQ(c.list, PlaceDropList(c.field, c.height, screen)) << c.why;
 }
 
+TEST(DropListHeight, WholeEntriesWithinTheWantedHeight) {
+  struct Case {
+    const char* why;
+    int wanted, entries, entryHeight, frame;
+    int height;
+  } cases[] = {
+      {"more entries than fit: whole ones only", 120, 7, 18, 2, 6 * 18 + 2},
+      {"exactly fitting", 110, 9, 18, 2, 110},
+      {"few entries: no empty room", 120, 2, 18, 2, 2 * 18 + 2},
+      {"no entries: one empty row", 120, 0, 18, 2, 18 + 2},
+      {"wanted below one entry: one entry still", 10, 5, 18, 2, 18 + 2},
+      {"no entry height: as wanted", 120, 5, 0, 2, 120},
+      {"a negative wish is none", -5, 5, 0, 2, 0},
+      {"huge entries do not overflow", 2147483647, 2147483647, 2147483647, 0, 2147483647},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.height, DropListHeight(c.wanted, c.entries, c.entryHeight, c.frame)) << c.why;
+}
+
 TEST(ComboListStepping, StepsStayWithinTheEntries) {
   struct Case {
     const char* why;

@@ -198,7 +198,7 @@ TEST_F(ComboElement, OpeningASecondListClosesTheFirst) {
 }
 
 TEST_F(ComboElement, TheListOpensBelowTheFieldOrAboveItNearTheScreenBottom) {
-  TIconCombo* combo = AddCombo({"x"}, 150);
+  TIconCombo* combo = AddCombo({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"}, 150);
   Open();
   RECT screen{};
   GetWindowRect(GetDesktopWindow(), &screen);
@@ -221,7 +221,13 @@ TEST_F(ComboElement, TheListOpensBelowTheFieldOrAboveItNearTheScreenBottom) {
     GetWindowRect(combo->List(), &list);
     EXPECT_EQ(field.left, list.left) << c.why;
     EXPECT_EQ(field.right - field.left, list.right - list.left) << c.why << ": the field's width";
-    EXPECT_EQ(150, list.bottom - list.top) << c.why;
+    RECT inside{};
+    GetClientRect(combo->List(), &inside);
+    const LONG entry = static_cast<LONG>(SendMessageA(combo->List(), LB_GETITEMHEIGHT, 0, 0));
+    ASSERT_GT(entry, 0);
+    EXPECT_EQ(0, inside.bottom % entry) << c.why << ": whole entries only";
+    EXPECT_LE(list.bottom - list.top, 150) << c.why;
+    EXPECT_GT(list.bottom - list.top, 150 - entry) << c.why << ": as many entries as fit";
     if (c.above) {
       EXPECT_EQ(field.top, list.bottom) << c.why;
     } else {

@@ -251,8 +251,9 @@ void TMainWindow::OnApplicationIconCallback(UINT mouseMessage) {
       return;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN: {
-      // A second click while the menu is open must not open a second menu.
-      if (AppState().inMenuLoop && AppState().menuTarget == Handle()) return;
+      // No second menu while one is open, whichever it is: its choice would
+      // lose its target and reach this window as one of its own commands.
+      if (AppState().inMenuLoop) return;
       if (ShowOpenQuestion()) return;
       const POINT at = CursorPosition();
       trayMenu_.Rebuild(Handle(), store_.Count());
@@ -276,6 +277,7 @@ void TMainWindow::OnStoredIconCallback(const TStoredWindow& record, UINT mouseMe
   switch (mouseMessage) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
+      if (AppState().inMenuLoop) return;  // as for the application icon
       if (ShowOpenQuestion()) return;
       if (!IsWindow(window) || !IsWindowEnabled(window)) return;
       if (mouseMessage == WM_LBUTTONDOWN) {

@@ -7,43 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
+#include "tests/support/PlayedUser.h"
 #include "tests/support/ShellTestFolder.h"
 
 namespace {
-
-// The user, played by a thread timer that the dialog's own loop runs: once
-// the dialog is up, `g_user` sees it. A dialog that the action did not close
-// is cancelled about two seconds later, so that a failing case fails instead
-// of hanging the run.
-std::function<void(HWND)> g_user;
-int g_ticksSinceAction = -1;
-
-BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM found) {
-  char name[16] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (lstrcmpA(name, "#32770") == 0 && IsWindowVisible(window)) {
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-void CALLBACK UserTick(HWND, UINT, UINT_PTR, DWORD) {
-  HWND dialog = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindVisibleDialog, reinterpret_cast<LPARAM>(&dialog));
-  if (dialog == nullptr) return;
-  if (g_user) {
-    auto user = std::move(g_user);
-    g_user = nullptr;
-    g_ticksSinceAction = 0;
-    user(dialog);
-  } else if (g_ticksSinceAction >= 0 && ++g_ticksSinceAction > 100) {
-    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-  }
-}
 
 // What the dialog showed when it came up.
 struct Seen {
@@ -69,21 +38,9 @@ void Look(HWND dialog, Seen& seen) {
   seen.readOnlyTicked = readOnly != nullptr && SendMessageA(readOnly, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-BOOL CALLBACK FindEdit(HWND window, LPARAM found) {
-  char name[16] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (lstrcmpiA(name, "Edit") == 0 && IsWindowVisible(window)) {
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 // Types `name` into the file-name box and presses `button`.
 void TypeAndPress(HWND dialog, const std::string& name, int button) {
-  HWND edit = nullptr;
-  EnumChildWindows(dialog, FindEdit, reinterpret_cast<LPARAM>(&edit));
-  if (edit != nullptr) SetWindowTextA(edit, name.c_str());
+  if (HWND edit = FirstVisibleEdit(dialog)) SetWindowTextA(edit, name.c_str());
   PostMessageA(dialog, WM_COMMAND, button, 0);
 }
 
@@ -92,22 +49,16 @@ constexpr char kFilter[] = "ﾃｷｽﾄ (*.txt)\0*.txt\0ﾛｸﾞ (*.log)\0*.lo
 class FileDialogs : public ::testing::Test {
  protected:
   void SetUp() override {
-    timer_ = SetTimer(nullptr, 0, 20, UserTick);
-    g_ticksSinceAction = -1;
     ASSERT_TRUE(folder_.WriteFile("notes.log", "x"));
     char longName[MAX_PATH] = {};
     ASSERT_NE(0u, GetLongPathNameA(folder_.Path().c_str(), longName, sizeof longName));
     root_ = longName;
   }
-  void TearDown() override {
-    KillTimer(nullptr, timer_);
-    g_user = nullptr;
-  }
   TString InFolder(const char* name) const { return TString((root_ + "\\" + name).c_str()); }
 
   TShellTestFolder folder_;
   std::string root_;
-  UINT_PTR timer_ = 0;
+  PlayedUser user_{VisibleSystemDialogOfThisThread, PressCancel};
 };
 
 TEST_F(FileDialogs, OpenStartsFromTheFileAndCancelKeepsIt) {
@@ -124,10 +75,10 @@ TEST_F(FileDialogs, OpenStartsFromTheFileAndCancelKeepsIt) {
   for (const Case& c : cases) {
     TFile file(InFolder(c.name));
     Seen seen;
-    g_user = [&seen](HWND dialog) {
+    user_.Next([&seen](HWND dialog) {
       Look(dialog, seen);
       PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    };
+    });
     EXPECT_FALSE(ChooseFileToOpen(file, nullptr, kFilter, "txt", c.readOnly, "Open")) << c.why;
     EXPECT_EQ(InFolder(c.name), file.Path()) << c.why << ": cancelling leaves the path";
     EXPECT_EQ(c.filterIndex, seen.filterIndex) << c.why;
@@ -154,11 +105,11 @@ TEST_F(FileDialogs, TheReadOnlyBoxStartsFromAndWritesBackTheFlag) {
     bool readOnly = c.before;
     Seen seen;
     const std::string chosen = root_ + "\\notes.log";
-    g_user = [&](HWND dialog) {
+    user_.Next([&](HWND dialog) {
       Look(dialog, seen);
       if (c.click) SendDlgItemMessageA(dialog, chx1, BM_CLICK, 0, 0);
       TypeAndPress(dialog, chosen, IDOK);
-    };
+    });
     EXPECT_TRUE(ChooseFileToOpen(file, nullptr, kFilter, "txt", &readOnly, "Open")) << c.why;
     EXPECT_TRUE(seen.readOnlyVisible) << c.why;
     EXPECT_EQ(c.before, seen.readOnlyTicked) << c.why;
@@ -182,10 +133,10 @@ TEST_F(FileDialogs, SaveTakesTheTypedNameWithAnExtension) {
   for (const Case& c : cases) {
     TFile file(InFolder(c.start));
     Seen seen;
-    g_user = [&](HWND dialog) {
+    user_.Next([&](HWND dialog) {
       Look(dialog, seen);
       TypeAndPress(dialog, root_ + "\\fresh", IDOK);
-    };
+    });
     EXPECT_TRUE(ChooseFileToSave(file, nullptr, kFilter, "txt", "Save")) << c.why;
     EXPECT_EQ(c.filterIndex, seen.filterIndex) << c.why;
     EXPECT_FALSE(seen.readOnlyVisible) << c.why;
@@ -199,10 +150,10 @@ TEST_F(FileDialogs, AFileWithoutAFolderStartsOnTheDesktop) {
   ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, desktop, 0 /* CSIDL_DESKTOP */, FALSE));
   TFile file(TString("bare.txt"));
   Seen seen;
-  g_user = [&seen](HWND dialog) {
+  user_.Next([&seen](HWND dialog) {
     Look(dialog, seen);
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-  };
+  });
   EXPECT_FALSE(ChooseFileToSave(file, nullptr, kFilter, "txt", "Save"));
   EXPECT_EQ(0, lstrcmpiA(desktop, seen.folder.c_str())) << seen.folder;
   EXPECT_EQ("bare.txt", seen.name);
@@ -220,10 +171,10 @@ TEST_F(FileDialogs, TheFocusGoesBackToTheWindowThatHadIt) {
   ASSERT_EQ(edit, GetFocus());
   TFile file(InFolder("notes.log"));
   bool sawDialog = false;
-  g_user = [&sawDialog](HWND dialog) {
+  user_.Next([&sawDialog](HWND dialog) {
     sawDialog = true;
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-  };
+  });
   EXPECT_FALSE(ChooseFileToOpen(file, owner, kFilter, nullptr, nullptr, "Open"));
   EXPECT_TRUE(sawDialog);
   EXPECT_EQ(edit, GetFocus());

@@ -14,38 +14,12 @@
 #include "framework/window/ModelessShapes.h"
 #include "framework/window/TShape.h"
 #include "framework/window/TransparentControls.h"
+#include "tests/support/PlayedUser.h"
 #include "tests/support/ThreadShapes.h"
 #include "tests/support/ThrowawayRegKey.h"
 #include "tests/win/icons/IconTestSupport.h"
 
 namespace {
-
-// The user, played by a thread timer that runs inside the message's own loop:
-// once the message window is visible, `act` is called with it.
-std::function<void(HWND)> g_user;
-int g_seen = 0;
-
-// Ticks a message has stayed open since the user acted; a message that the
-// action did not close is closed after about two seconds, so that a failing
-// case fails instead of hanging the run.
-int g_ticksSinceAction = -1;
-
-void CALLBACK UserTick(HWND, UINT, UINT_PTR, DWORD) {
-  HWND shape = VisibleShapeOfThisThread();
-  if (shape == nullptr) {
-    g_ticksSinceAction = -1;
-    return;
-  }
-  if (!g_user) {
-    if (g_ticksSinceAction >= 0 && ++g_ticksSinceAction > 100) PostMessageA(shape, WM_CLOSE, 0, 0);
-    return;
-  }
-  ++g_seen;
-  auto user = std::move(g_user);
-  g_user = nullptr;
-  g_ticksSinceAction = 0;
-  user(shape);
-}
 
 HWND CheckBoxOf(HWND shape) {
   for (HWND child = GetWindow(shape, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -59,12 +33,8 @@ class MessageShapes : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(key_.Ok());
     CreateGlobalKeyLists(nullptr, key_.Handle());
-    timer_ = SetTimer(nullptr, 0, 20, UserTick);
-    g_seen = 0;
   }
   void TearDown() override {
-    KillTimer(nullptr, timer_);
-    g_user = nullptr;
     BYTE keys[256] = {};
     SetKeyboardState(keys);
     CloseAllModeless();
@@ -72,14 +42,14 @@ class MessageShapes : public ::testing::Test {
   }
   // An OK / Cancel notice with the check box, as the program asks before overwriting.
   int Ask(const char* key, std::function<void(HWND)> user) {
-    g_user = std::move(user);
+    user_.Next(std::move(user));
     auto row = MakeButtonRow(kDockBottom, {{IDOK, "OK(&OK&)", "OK_ICON"}, {IDCANCEL, "ｷｬﾝｾﾙ(&CANCEL&)", "CANCEL_ICON"}});
     auto group = MakeGroup(kDockTop, kAlignLeft, 12, 12);
     group->AddShared(WarningIcon());
     group->Add(TTextElement::Message("ﾌｧｲﾙ \"メモ.txt\" は既にあります。\n上書きしますか?"));
     auto check = MakeStereotypeCheck(key);
     const int result = MessageShape(nullptr, key, row.get(), group.get(), check.get(), nullptr);
-    g_user = nullptr;
+    user_.Next(nullptr);
     return result;
   }
   DWORD Remembered(const char* key) {
@@ -92,7 +62,7 @@ class MessageShapes : public ::testing::Test {
     SetKeyboardState(keys);
   }
   ThrowawayRegKey key_;
-  UINT_PTR timer_ = 0;
+  PlayedUser user_{VisibleShapeOfThisThread, PostClose};
 };
 
 auto TickAndPress(int button) {
@@ -104,11 +74,11 @@ auto TickAndPress(int button) {
 
 TEST_F(MessageShapes, ARememberedAnswerReturnsAtOnceWithoutShowing) {
   EXPECT_EQ(IDOK, Ask("Overwrite", TickAndPress(IDOK)));
-  EXPECT_EQ(1, g_seen);
+  EXPECT_EQ(1, user_.Seen());
   EXPECT_EQ(static_cast<DWORD>(IDOK), Remembered("Overwrite"));
   // Asked again: answered from the registry, nothing shown.
   EXPECT_EQ(IDOK, Ask("Overwrite", [](HWND shape) { SendMessageA(shape, WM_SYSCOMMAND, SC_CLOSE, 0); }));
-  EXPECT_EQ(1, g_seen);
+  EXPECT_EQ(1, user_.Seen());
 
   // Shift shows it, ticked; unticking writes 0, and it asks again.
   HoldShift(true);
@@ -119,18 +89,18 @@ TEST_F(MessageShapes, ARememberedAnswerReturnsAtOnceWithoutShowing) {
               SendMessageA(GetDlgItem(shape, IDOK), BM_CLICK, 0, 0);
             }));
   HoldShift(false);
-  EXPECT_EQ(2, g_seen);
+  EXPECT_EQ(2, user_.Seen());
   EXPECT_TRUE(wasTicked);
   EXPECT_EQ(0u, Remembered("Overwrite"));
   EXPECT_EQ(IDCANCEL, Ask("Overwrite", [](HWND shape) { SendMessageA(shape, WM_SYSCOMMAND, SC_CLOSE, 0); }));
-  EXPECT_EQ(3, g_seen);
+  EXPECT_EQ(3, user_.Seen());
 }
 
 TEST_F(MessageShapes, ACancelledMessageIsNeverSuppressed) {
   EXPECT_EQ(IDCANCEL, Ask("Cancelled", TickAndPress(IDCANCEL)));
   EXPECT_EQ(0xDEADu, Remembered("Cancelled")) << "nothing written";
   EXPECT_EQ(IDOK, Ask("Cancelled", [](HWND shape) { SendMessageA(GetDlgItem(shape, IDOK), BM_CLICK, 0, 0); }));
-  EXPECT_EQ(2, g_seen) << "shown again";
+  EXPECT_EQ(2, user_.Seen()) << "shown again";
   EXPECT_EQ(0u, Remembered("Cancelled"));
 }
 
@@ -142,7 +112,7 @@ TEST_F(MessageShapes, AnAnswerNoButtonGivesShowsTheMessage) {
     TRegDword(section.Keys(), "Reused").Write(IDRETRY);
   }
   EXPECT_EQ(IDOK, Ask("Reused", [](HWND shape) { SendMessageA(GetDlgItem(shape, IDOK), BM_CLICK, 0, 0); }));
-  EXPECT_EQ(1, g_seen);
+  EXPECT_EQ(1, user_.Seen());
 }
 
 TEST_F(MessageShapes, TheFirstButtonIsTheDefaultAndCloseIsCancel) {
@@ -174,7 +144,7 @@ TEST_F(MessageShapes, AThousandMessagesLeaveNothingBehind) {
   const long before = GdiObjectCount();
   for (int i = 0; i < 1000; ++i) ASSERT_EQ(IDOK, Ask("Often", nullptr));
   EXPECT_LE(GdiObjectCount(), before + 2);
-  EXPECT_EQ(0, g_seen);
+  EXPECT_EQ(0, user_.Seen());
 }
 
 }  // namespace
@@ -197,10 +167,10 @@ TEST_F(MessageShapes, EnterEscAndUnderlinedLettersPressTheirButtons) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.why);
-    g_user = [&c](HWND shape) {
+    user_.Next([&c](HWND shape) {
       HWND target = GetFocus() != nullptr ? GetFocus() : shape;
       PostMessageA(target, c.message, c.key, 1);
-    };
+    });
     auto row = MakeButtonRow(kDockBottom, {{IDRETRY, "再試行(&RETRY&)", "RENEW_ICON"},
                                            {IDCANCEL, "ｷｬﾝｾﾙ(&CANCEL&)", "CANCEL_ICON"}});
     auto group = MakeGroup(kDockTop, kAlignLeft, 12, 12);

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +19,7 @@
 #include "framework/window/NamePicker.h"
 #include "framework/window/TShape.h"
 #include "framework/window/pure/History.h"
+#include "tests/support/PlayedUser.h"
 #include "tests/support/ThrowawayRegKey.h"
 
 namespace {
@@ -38,46 +38,6 @@ void Pump() {
 
 // Sources resolve lazily (a file icon hands out its target once found): compare what they draw.
 HICON SmallIcon(TIconSource* source) { return source != nullptr ? source->GetIcon(kSmallIcon) : nullptr; }
-
-// The user, played by a thread timer that the system dialog's own loop runs:
-// once a dialog is up, `g_user` acts on it; a dialog the action left open is
-// cancelled about two seconds later, so that a failing case fails, not hangs.
-std::function<void(HWND)> g_user;
-int g_ticksSinceAction = -1;
-
-BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM found) {
-  char name[16] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (lstrcmpA(name, "#32770") == 0 && IsWindowVisible(window)) {
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-void CALLBACK UserTick(HWND, UINT, UINT_PTR, DWORD) {
-  HWND dialog = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindVisibleDialog, reinterpret_cast<LPARAM>(&dialog));
-  if (dialog == nullptr) return;
-  if (g_user) {
-    auto user = std::move(g_user);
-    g_user = nullptr;
-    g_ticksSinceAction = 0;
-    user(dialog);
-  } else if (g_ticksSinceAction >= 0 && ++g_ticksSinceAction > 100) {
-    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-  }
-}
-
-BOOL CALLBACK FindEdit(HWND window, LPARAM found) {
-  char name[16] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (lstrcmpiA(name, "Edit") == 0 && IsWindowVisible(window)) {
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 class TCountingShape : public TShape {
  public:
@@ -373,7 +333,7 @@ TEST_F(NamePicker, BrowsingTakesTheChosenNameOnOkOnly) {
   shape_->RunModeless(0);
   ASSERT_NE(nullptr, shape_->Handle());
   Pump();
-  const UINT_PTR timer = SetTimer(nullptr, 0, 20, UserTick);
+  PlayedUser user(VisibleSystemDialogOfThisThread, PressCancel);
   struct Case {
     const char* why;
     TNamePicker* picker;
@@ -389,15 +349,14 @@ TEST_F(NamePicker, BrowsingTakesTheChosenNameOnOkOnly) {
   for (const Case& c : cases) {
     shape_->changes.clear();
     std::string seen;
-    g_user = [&](HWND dialog) {
+    user.Next([&](HWND dialog) {
       char spec[MAX_PATH] = {};
       SendMessageA(dialog, CDM_GETSPEC, sizeof spec, reinterpret_cast<LPARAM>(spec));
       seen = spec;
-      HWND edit = nullptr;
-      EnumChildWindows(dialog, FindEdit, reinterpret_cast<LPARAM>(&edit));
+      HWND edit = FirstVisibleEdit(dialog);
       if (edit != nullptr && !c.typed.empty()) SetWindowTextA(edit, c.typed.c_str());
       PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(c.button), 0);
-    };
+    });
     EXPECT_EQ(c.button == IDOK, c.picker->Browse()) << c.why;
     EXPECT_EQ(TString(c.text.c_str()), c.picker->Text()) << c.why;
     EXPECT_EQ(c.button == IDOK, std::count(shape_->changes.begin(), shape_->changes.end(), c.picker) > 0) << c.why;
@@ -408,8 +367,6 @@ TEST_F(NamePicker, BrowsingTakesTheChosenNameOnOkOnly) {
       EXPECT_EQ(SmallIcon(FileIcon(TString(c.text.c_str()))), SmallIcon(c.picker->CurrentIcon())) << c.why;
     }
   }
-  KillTimer(nullptr, timer);
-  g_user = nullptr;
 }
 
 }  // namespace

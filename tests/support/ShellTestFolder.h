@@ -34,6 +34,23 @@ class TShellTestFolder {
     return ok && written == bytes.size();
   }
 
+  // Sets the file's last-write time `days` days before now.
+  bool AgeFile(const std::string& name, int days) const {
+    HANDLE file = CreateFileA(File(name).c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    FILETIME now = {};
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER time;
+    time.LowPart = now.dwLowDateTime;
+    time.HighPart = now.dwHighDateTime;
+    time.QuadPart -= static_cast<ULONGLONG>(days) * 24 * 60 * 60 * 10000000ULL;
+    FILETIME written = {time.LowPart, time.HighPart};
+    const BOOL ok = SetFileTime(file, nullptr, nullptr, &written);
+    CloseHandle(file);
+    return ok != FALSE;
+  }
+
  private:
   static void RemoveTree(const std::string& folder) {
     WIN32_FIND_DATAA found{};

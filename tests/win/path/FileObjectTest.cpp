@@ -187,32 +187,15 @@ TEST(FileExists, FindsFilesAndFoldersByAnyOfTheirNames) {
   }
 }
 
-// Sets the file's last-write time `days` days before now.
-bool AgeFile(const std::string& path, int days) {
-  HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  FILETIME now = {};
-  GetSystemTimeAsFileTime(&now);
-  ULARGE_INTEGER time;
-  time.LowPart = now.dwLowDateTime;
-  time.HighPart = now.dwHighDateTime;
-  time.QuadPart -= static_cast<ULONGLONG>(days) * 24 * 60 * 60 * 10000000ULL;
-  FILETIME written = {time.LowPart, time.HighPart};
-  const BOOL ok = SetFileTime(file, nullptr, nullptr, &written);
-  CloseHandle(file);
-  return ok != FALSE;
-}
-
 TEST(FileAge, OldOnlyWhenTheFileExistsAndWasWrittenOverAMonthAgo) {
   TShellTestFolder folder;
   ASSERT_TRUE(folder.WriteFile("new.txt", "x"));
   ASSERT_TRUE(folder.WriteFile("week.txt", "x"));
-  ASSERT_TRUE(AgeFile(folder.File("week.txt"), 7));
+  ASSERT_TRUE(folder.AgeFile("week.txt", 7));
   ASSERT_TRUE(folder.WriteFile("old.txt", "x"));
-  ASSERT_TRUE(AgeFile(folder.File("old.txt"), 40));
+  ASSERT_TRUE(folder.AgeFile("old.txt", 40));
   ASSERT_TRUE(folder.WriteFile("ancient.txt", "x"));
-  ASSERT_TRUE(AgeFile(folder.File("ancient.txt"), 3000));
+  ASSERT_TRUE(folder.AgeFile("ancient.txt", 3000));
   struct Case {
     const char* why;
     std::string path;
@@ -232,7 +215,7 @@ TEST(FileAge, OldOnlyWhenTheFileExistsAndWasWrittenOverAMonthAgo) {
 TEST(FileAge, AFileOpenForWritingElsewhereCannotBeJudged) {
   TShellTestFolder folder;
   ASSERT_TRUE(folder.WriteFile("busy.txt", "x"));
-  ASSERT_TRUE(AgeFile(folder.File("busy.txt"), 100));
+  ASSERT_TRUE(folder.AgeFile("busy.txt", 100));
   TFile writer(TString(folder.File("busy.txt").c_str()));
   ASSERT_TRUE(writer.OpenUpdate());
   EXPECT_FALSE(FileUnchangedForAMonth(TString(folder.File("busy.txt").c_str())))

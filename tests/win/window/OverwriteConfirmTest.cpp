@@ -44,23 +44,6 @@ void CALLBACK UserTick(HWND, UINT, UINT_PTR, DWORD) {
   SendMessageA(GetDlgItem(shape, g_press), BM_CLICK, 0, 0);
 }
 
-// Sets the file's last-write time `days` days before now.
-bool AgeFile(const std::string& path, int days) {
-  HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  FILETIME now = {};
-  GetSystemTimeAsFileTime(&now);
-  ULARGE_INTEGER time;
-  time.LowPart = now.dwLowDateTime;
-  time.HighPart = now.dwHighDateTime;
-  time.QuadPart -= static_cast<ULONGLONG>(days) * 24 * 60 * 60 * 10000000ULL;
-  FILETIME written = {time.LowPart, time.HighPart};
-  const BOOL ok = SetFileTime(file, nullptr, nullptr, &written);
-  CloseHandle(file);
-  return ok != FALSE;
-}
-
 class OverwriteConfirm : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -72,7 +55,7 @@ class OverwriteConfirm : public ::testing::Test {
     g_text.clear();
     ASSERT_TRUE(folder_.WriteFile("new.txt", "x"));
     ASSERT_TRUE(folder_.WriteFile("old.txt", "x"));
-    ASSERT_TRUE(AgeFile(folder_.File("old.txt"), 45));
+    ASSERT_TRUE(folder_.AgeFile("old.txt", 45));
   }
   void TearDown() override {
     KillTimer(nullptr, timer_);

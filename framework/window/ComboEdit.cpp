@@ -30,14 +30,7 @@ bool TComboEdit::Create(HWND shape, int id, HFONT font) {
 }
 
 LRESULT CALLBACK TComboEdit::ProcedureOf(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* edit = static_cast<TComboEdit*>(g_comboEdit.ObjectOf(hwnd));
-  if (edit == nullptr || edit->edit_ != hwnd) return g_comboEdit.CallSystem(hwnd, msg, wParam, lParam);
-  if (msg == WM_NCDESTROY) {
-    g_comboEdit.Bind(hwnd, nullptr);
-    edit->edit_ = nullptr;
-    return g_comboEdit.CallSystem(hwnd, msg, wParam, lParam);
-  }
-  return edit->Procedure(msg, wParam, lParam);
+  return g_comboEdit.Dispatch(hwnd, msg, wParam, lParam, &TComboEdit::edit_, &TComboEdit::Procedure);
 }
 
 LRESULT TComboEdit::Procedure(UINT msg, WPARAM wParam, LPARAM lParam) {

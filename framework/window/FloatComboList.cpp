@@ -198,14 +198,7 @@ void TFloatComboList::OnClick(POINT point) {
 }
 
 LRESULT CALLBACK TFloatComboList::ProcedureOf(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* list = static_cast<TFloatComboList*>(g_floatList.ObjectOf(hwnd));
-  if (list == nullptr || list->list_ != hwnd) return g_floatList.CallSystem(hwnd, msg, wParam, lParam);
-  if (msg == WM_NCDESTROY) {
-    g_floatList.Bind(hwnd, nullptr);
-    list->list_ = nullptr;
-    return g_floatList.CallSystem(hwnd, msg, wParam, lParam);
-  }
-  return list->Procedure(msg, wParam, lParam);
+  return g_floatList.Dispatch(hwnd, msg, wParam, lParam, &TFloatComboList::list_, &TFloatComboList::Procedure);
 }
 
 LRESULT TFloatComboList::Procedure(UINT msg, WPARAM wParam, LPARAM lParam) {

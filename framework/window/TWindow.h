@@ -64,4 +64,21 @@ struct TSuperclass {
   void Bind(HWND control, void* object) const;
   void* ObjectOf(HWND control) const;
   LRESULT CallSystem(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) const;
+
+  // The window procedure of a superclass whose object keeps its control in
+  // `handle` and answers through `procedure`: messages before the binding, or
+  // for a control that is no longer the object's, go to the system class; at
+  // WM_NCDESTROY the binding and the object's handle are dropped.
+  template <class T>
+  LRESULT Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, HWND T::*handle,
+                   LRESULT (T::*procedure)(UINT, WPARAM, LPARAM)) const {
+    auto* object = static_cast<T*>(ObjectOf(hwnd));
+    if (object == nullptr || object->*handle != hwnd) return CallSystem(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+      Bind(hwnd, nullptr);
+      object->*handle = nullptr;
+      return CallSystem(hwnd, msg, wParam, lParam);
+    }
+    return (object->*procedure)(msg, wParam, lParam);
+  }
 };

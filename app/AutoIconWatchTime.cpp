@@ -4,25 +4,16 @@
 
 #include <commctrl.h>
 
-#include <vector>
-
 #include "app/pure/AutoIconTitles.h"
 #include "framework/registry/TRegValue.h"
 #include "framework/window/TShape.h"
+#include "framework/window/WindowUtils.h"
 
 namespace {
 
 constexpr int kEditWidth = 28;
 constexpr int kUpDownWidth = 18;
 constexpr int kHeight = 18;
-
-TString EditText(HWND edit) {
-  const int length = GetWindowTextLengthA(edit);
-  if (length <= 0) return TString();
-  std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-  GetWindowTextA(edit, text.data(), length + 1);
-  return TString(text.data());
-}
 
 }  // namespace
 
@@ -60,7 +51,7 @@ void TWatchTimeElement::Create(TShape& shape, int x, int y) {
 bool TWatchTimeElement::OnCommand(int id, HWND control, int code) {
   if (Control() == nullptr || (control != Control() && id != Id())) return false;
   if (code == EN_CHANGE && !writing_) {
-    value_ = ReadWatchTime(EditText(Control()), kLower, kUpper, value_);
+    value_ = ReadWatchTime(OwnWindowText(Control()), kLower, kUpper, value_);
   } else if (code == EN_KILLFOCUS) {
     ToControls();
   }

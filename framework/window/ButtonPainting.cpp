@@ -2,8 +2,6 @@
 
 #include "framework/window/ButtonPainting.h"
 
-#include <vector>
-
 #include "framework/text/TString.h"
 #include "framework/window/BackgroundPicture.h"
 #include "framework/window/HaloText.h"
@@ -34,14 +32,6 @@ class TSelection {
   HDC dc_;
   HGDIOBJ previous_;
 };
-
-TString WindowText(HWND hwnd) {
-  const int length = GetWindowTextLengthA(hwnd);
-  if (length <= 0) return TString();
-  std::vector<char> buffer(static_cast<size_t>(length) + 2, '\0');
-  const int copied = GetWindowTextA(hwnd, buffer.data(), static_cast<int>(buffer.size()));
-  return TString(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
-}
 
 HFONT ControlFont(HWND hwnd) {
   auto font = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
@@ -128,7 +118,7 @@ UINT MarkKind(LONG type, int checkState) {
 void PaintButton(HWND button, HDC dc, const RECT& area, const TButtonLook& look) {
   TSelection font(dc, ControlFont(button));
   const int oldMode = SetBkMode(dc, TRANSPARENT);
-  const TString caption = WindowText(button);
+  const TString caption = OwnWindowText(button);
   const SIZE size = MeasureCaption(dc, caption);
   const LONG type = GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK;
   const int width = area.right - area.left;

@@ -16,6 +16,7 @@
 #include "framework/window/FloatComboList.h"
 #include "framework/window/TShape.h"
 #include "framework/window/TWindow.h"
+#include "framework/window/WindowUtils.h"
 #include "framework/window/pure/ComboChoice.h"
 
 namespace {
@@ -34,15 +35,6 @@ void RegisterFieldClass(WNDPROC procedure) {
   record.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   record.lpszClassName = TOwnerDrawComboboxElement::kClassName;
   RegisterWindowClass(record);
-}
-
-TString TextOf(HWND window) {
-  if (window == nullptr) return TString();
-  const int length = GetWindowTextLengthA(window);
-  if (length <= 0) return TString();
-  std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-  GetWindowTextA(window, text.data(), length + 1);
-  return TString(text.data());
 }
 
 }  // namespace
@@ -143,7 +135,7 @@ void TOwnerDrawComboboxElement::FromControls() {
 
 TString TOwnerDrawComboboxElement::ControlText() const { return Edit() != nullptr ? EditText() : current_; }
 
-TString TOwnerDrawComboboxElement::EditText() const { return TextOf(Edit()); }
+TString TOwnerDrawComboboxElement::EditText() const { return OwnWindowText(Edit()); }
 
 void TOwnerDrawComboboxElement::SetEditText(const TString& text) {
   if (Edit() == nullptr) return;

@@ -2,9 +2,8 @@
 
 #include "framework/window/FloatingEdit.h"
 
-#include <vector>
-
 #include "framework/window/TWindow.h"
+#include "framework/window/WindowUtils.h"
 
 namespace {
 
@@ -53,12 +52,7 @@ TFloatingEdit::~TFloatingEdit() {
 }
 
 TString TFloatingEdit::Text() const {
-  if (edit_ == nullptr || !IsWindow(edit_)) return TString();
-  const int length = GetWindowTextLengthA(edit_);
-  if (length <= 0) return TString();
-  std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-  GetWindowTextA(edit_, text.data(), length + 1);
-  return TString(text.data());
+  return edit_ != nullptr ? OwnWindowText(edit_) : TString();
 }
 
 bool TFloatingEdit::IsClickElsewhere(const MSG& msg) const {

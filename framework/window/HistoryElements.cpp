@@ -9,21 +9,13 @@
 #include "framework/registry/TRegValue.h"
 #include "framework/window/DisplayText.h"
 #include "framework/window/TShape.h"
+#include "framework/window/WindowUtils.h"
 
 namespace {
 
 constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | WS_TABSTOP | LBS_NOINTEGRALHEIGHT |
                              LBS_SORT | LBS_NOTIFY;
 constexpr DWORD kComboStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_AUTOHSCROLL | CBS_DROPDOWN;
-
-TString WindowText(HWND window) {
-  if (window == nullptr) return TString();
-  const int length = GetWindowTextLengthA(window);
-  if (length <= 0) return TString();
-  std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-  GetWindowTextA(window, text.data(), length + 1);
-  return TString(text.data());
-}
 
 }  // namespace
 
@@ -121,7 +113,7 @@ void TComboElement::ToControls() {
   SetWindowTextA(combo, current_.c_str());
 }
 
-TString TComboElement::ControlText() const { return Control() != nullptr ? WindowText(Control()) : current_; }
+TString TComboElement::ControlText() const { return Control() != nullptr ? OwnWindowText(Control()) : current_; }
 
 void TComboElement::FromControls() {
   if (Control() != nullptr) current_ = ControlText();

@@ -2,14 +2,13 @@
 
 #include "framework/window/TransparentControls.h"
 
-#include <vector>
-
 #include "framework/icons/IconSource.h"
 #include "framework/window/ButtonPainting.h"
 #include "framework/window/HaloText.h"
 #include "framework/window/BackgroundPicture.h"
 #include "framework/window/TWindow.h"
 #include "framework/window/TranslateKeys.h"
+#include "framework/window/WindowUtils.h"
 
 namespace {
 
@@ -76,14 +75,6 @@ bool ShowsDefaultFrame(HWND button, bool focused) {
   return IsDefaultPushButton(button);
 }
 
-TString ControlText(HWND hwnd) {
-  const int length = GetWindowTextLengthA(hwnd);
-  if (length <= 0) return TString();
-  std::vector<char> buffer(static_cast<size_t>(length) + 2, '\0');
-  const int copied = GetWindowTextA(hwnd, buffer.data(), static_cast<int>(buffer.size()));
-  return TString(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
-}
-
 // Selects the control's font for a paint and the previous one back.
 class TControlFont {
  public:
@@ -108,7 +99,7 @@ void PaintEdit(HWND edit) {
   if (dc != nullptr) {
     TControlFont font(edit, dc);
     const bool enabled = IsWindowEnabled(edit) != FALSE;
-    DrawHaloText(dc, ControlText(edit), 1, 0, GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_BTNSHADOW),
+    DrawHaloText(dc, OwnWindowText(edit), 1, 0, GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_BTNSHADOW),
                  GetSysColor(COLOR_BTNFACE), true, !IsPaletteDisplay(dc));
   }
   EndPaint(edit, &paint);
@@ -149,7 +140,7 @@ void PaintStatic(HWND label) {
     TControlFont font(label, dc);
     RECT client{};
     GetClientRect(label, &client);
-    DrawHaloCaption(dc, ControlText(label), client, StaticFormat(GetWindowLongA(label, GWL_STYLE)),
+    DrawHaloCaption(dc, OwnWindowText(label), client, StaticFormat(GetWindowLongA(label, GWL_STYLE)),
                     GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_BTNFACE), IsWindowEnabled(label) != FALSE,
                     !IsPaletteDisplay(dc));
   }

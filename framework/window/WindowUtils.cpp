@@ -48,6 +48,14 @@ int SafeGetWindowTextOfLength(HWND hwnd, size_t length, TString& text) {
   return static_cast<int>(text.Length());
 }
 
+TString OwnWindowText(HWND hwnd) {
+  const int length = GetWindowTextLengthA(hwnd);
+  if (length <= 0) return TString();
+  std::vector<char> buffer(static_cast<size_t>(length) + 2, '\0');
+  const int copied = GetWindowTextA(hwnd, buffer.data(), static_cast<int>(buffer.size()));
+  return TString(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+}
+
 TString ClassNameOf(HWND hwnd) {
   char name[256] = {};
   const int length = GetClassNameA(hwnd, name, sizeof name);

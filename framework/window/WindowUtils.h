@@ -22,6 +22,9 @@ int SafeGetWindowText(HWND hwnd, TString& text);
 // The same when the window has just answered WM_GETTEXTLENGTH (wide form)
 // with `length`: one question fewer.
 int SafeGetWindowTextOfLength(HWND hwnd, size_t length, TString& text);
+// The whole text of a window of this program (another program's is read
+// with SafeGetWindowText); empty for none.
+TString OwnWindowText(HWND hwnd);
 TString ClassNameOf(HWND hwnd);
 HWND TopLevelAncestor(HWND hwnd);
 

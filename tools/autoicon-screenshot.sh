@@ -4,13 +4,7 @@
 # (a rule edited in place), docs/autoicon-error.png (a duplicate refused),
 # docs/autoicon-menu.png (the list's context menu) and docs/autoicon-off.png
 # (the switch off, everything below it disabled).
-set -euo pipefail
-here=$(dirname "${BASH_SOURCE[0]}")
-"$here/build.sh" win32
-source "$here/wine-session.sh"
-unset DISPLAY  # a private display: the pictures show nothing of the user's desktop
-session_start
-shots=$(mktemp -d)
+source "$(dirname "${BASH_SOURCE[0]}")/screenshot-session.sh"
 
 # The box around every visible window of the demo (the dialog, its message,
 # its menu). Without a window manager Wine draws the frames itself, inside
@@ -26,8 +20,7 @@ crop_demo() {  # output picture
     [ $((Y + HEIGHT)) -gt "$bottom" ] && bottom=$((Y + HEIGHT))
   done
   [ "$right" -gt 0 ] || { echo "autoicon-screenshot: nothing to take for $1" >&2; return 1; }
-  import -window root "$shots/full.png"
-  convert "$shots/full.png" -crop "$((right - left))x$((bottom - top))+$left+$top" +repage "$1"
+  crop_screen "$((right - left))x$((bottom - top))+$left+$top" "$1"
 }
 
 wait_windows() {  # count of visible windows to wait for
@@ -41,7 +34,7 @@ wait_windows() {  # count of visible windows to wait for
 
 take() {  # mode, windows to wait for, output picture
   xdotool mousemove 1000 750
-  (wine "$STOWPANE_BUILD/win32/autoicondemo.exe" "$1" /seconds:6 </dev/null >/dev/null 2>&1 &)
+  (wine "$bin/autoicondemo.exe" "$1" /seconds:6 </dev/null >/dev/null 2>&1 &)
   wait_windows "$2"
   sleep 1.5
   crop_demo "$STOWPANE_ROOT/docs/$3"
@@ -57,7 +50,6 @@ take editing 1 autoicon-editing.png
 take error 2 autoicon-error.png
 take menu 2 autoicon-menu.png
 take off 1 autoicon-off.png
-rm -rf "$shots"
-session_stop
+screenshots_done
 echo "wrote docs/autoicon.png, docs/autoicon-editing.png, docs/autoicon-error.png, docs/autoicon-menu.png," \
   "docs/autoicon-off.png"

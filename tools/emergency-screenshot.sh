@@ -4,15 +4,8 @@
 # docs/notice-standby.png (the standby notice) and docs/notice-register.png
 # (the notice of a start by the user) from Stowpane.exe, with faketaskbar.exe
 # as the taskbar that dies.
-set -euo pipefail
-here=$(dirname "${BASH_SOURCE[0]}")
-"$here/build.sh" win32
-source "$here/wine-session.sh"
-unset DISPLAY  # a private display: the pictures show nothing of the user's desktop
-session_start
-bin="$STOWPANE_BUILD/win32"
+source "$(dirname "${BASH_SOURCE[0]}")/screenshot-session.sh"
 probe() { wine "$bin/probe.exe" "$@" </dev/null; }
-shots=$(mktemp -d)
 app='Software\Quillon\Stowpane\3.x'
 probe regdelkey "$app" >/dev/null || true
 probe regset "$app" PeriodicTimer /dword:300 >/dev/null
@@ -20,21 +13,8 @@ probe regset "$app" PeriodicTimer /dword:300 >/dev/null
 probe regset "$app\\WithoutStereotype" Register /dword:1 >/dev/null
 probe regset "$app\\WithoutStereotype" Unregister /dword:1 >/dev/null
 
-visible_window() {  # the first visible X window of Stowpane.exe
-  local window=""
-  for _ in $(seq 1 100); do
-    window=$(xdotool search --onlyvisible --classname Stowpane.exe 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-  done
-  [ -n "$window" ] || { echo "emergency-screenshot: no window appeared" >&2; return 1; }
-  echo "$window"
-}
-capture() {  # X window, output picture (with the frame Wine draws)
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  import -window root "$shots/full.png"
-  convert "$shots/full.png" -crop "$((WIDTH + 16))x$((HEIGHT + 40))+$((X - 8))+$((Y - 32))" +repage "$2"
-}
+visible_window() { wait_for_window --classname Stowpane.exe; }
+capture() { crop_screen "$(frame_geometry "$1")" "$2"; }  # X window, output picture
 
 (wine "$bin/faketaskbar.exe" /takeover </dev/null >/dev/null 2>&1 &)
 probe wait /class:Shell_TrayWnd /timeout:10000 >/dev/null
@@ -49,10 +29,7 @@ sleep 0.5
 xdotool key Down Down
 sleep 1
 # The open menu is a window of its own: the picture takes the screen around both.
-eval "$(xdotool getwindowgeometry --shell "$window")"
-import -window root "$shots/full.png"
-convert "$shots/full.png" -crop "$((WIDTH + 16))x$((HEIGHT + 40))+$((X - 8))+$((Y - 32))" +repage \
-  "$STOWPANE_ROOT/docs/emergency.png"
+capture "$window" "$STOWPANE_ROOT/docs/emergency.png"
 xdotool key Escape Escape
 
 main_window() {  # the Win32 handle of the main window: the shape without an owner
@@ -84,6 +61,5 @@ main=$(main_window)
 probe command "/hwnd:$main" 199 >/dev/null
 sleep 1
 pkill -f faketaskbar.exe || true
-rm -rf "$shots"
-session_stop
+screenshots_done
 echo "wrote docs/emergency.png, docs/notice-standby.png, docs/notice-register.png"

@@ -122,6 +122,14 @@ void PumpMessagesFor(DWORD ms) {
   WaitUntil([] { return false; }, ms);
 }
 
+void PumpWaitingMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
 bool RaiseAboveOtherWindows(HWND window, DWORD timeoutMs) {
   return WaitUntil(
       [&] {

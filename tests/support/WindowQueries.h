@@ -56,3 +56,5 @@ bool IsWindowResponsive(HWND window, DWORD timeoutMs);
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD pollMs = 10);
 // Dispatches the calling thread's messages for `ms` milliseconds.
 void PumpMessagesFor(DWORD ms);
+// Dispatches the messages the calling thread has waiting, and returns.
+void PumpWaitingMessages();

@@ -16,18 +16,12 @@
 #include "framework/window/ModelessShapes.h"
 #include "framework/window/TShape.h"
 #include "framework/window/pure/ComboChoice.h"
+#include "tests/support/CountingShape.h"
 #include "tests/support/ShellTestFolder.h"
 #include "tests/support/ThrowawayRegKey.h"
+#include "tests/support/WindowQueries.h"
 
 namespace {
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
 
 // Pumps until `done` holds, for at most two seconds.
 template <class Condition>
@@ -36,7 +30,7 @@ bool PumpUntil(Condition done) {
   while (!done()) {
     if (GetTickCount() - start > 2000) return false;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    Pump();
+    PumpWaitingMessages();
   }
   return true;
 }
@@ -60,7 +54,7 @@ void Type(HWND edit, const char* text) {
 
 void Key(HWND window, WPARAM key) {
   SendMessageA(window, WM_KEYDOWN, key, 1);
-  Pump();
+  PumpWaitingMessages();
 }
 
 // Every entry shows the application icon, so that drawing has one to draw.
@@ -74,13 +68,6 @@ class TIconCombo : public TOwnerDrawComboboxElement {
   }
 };
 
-class TComboShape : public TShape {
- public:
-  TComboShape() : TShape(nullptr, "combo") {}
-  void OnElementChange(void* element) override { changes.push_back(element); }
-  std::vector<void*> changes;
-};
-
 class ComboElement : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -89,7 +76,7 @@ class ComboElement : public ::testing::Test {
   }
   void TearDown() override {
     if (shape_.Handle() != nullptr && IsWindow(shape_.Handle())) DestroyWindow(shape_.Handle());
-    Pump();
+    PumpWaitingMessages();
     CloseAllModeless();
     DestroyGlobalKeyLists();
   }
@@ -105,10 +92,10 @@ class ComboElement : public ::testing::Test {
   void Open() {
     shape_.RunModeless(0);
     ASSERT_NE(nullptr, shape_.Handle());
-    Pump();
+    PumpWaitingMessages();
   }
   ThrowawayRegKey key_;
-  TComboShape shape_;
+  TCountingShape shape_{"combo"};
 };
 
 TEST_F(ComboElement, BuildsItsWindowsAndTheListFloatsUntilTheFieldGoes) {
@@ -140,7 +127,7 @@ TEST_F(ComboElement, BuildsItsWindowsAndTheListFloatsUntilTheFieldGoes) {
   EXPECT_LT(edit.bottom, field.bottom);
 
   DestroyWindow(shape_.Handle());
-  Pump();
+  PumpWaitingMessages();
   EXPECT_FALSE(IsWindow(list)) << "the floating list goes with its shape";
 }
 
@@ -149,7 +136,7 @@ TEST_F(ComboElement, TypingCompletesFromTheHistoryAndDeleteTakesTheCompletionBac
   Open();
   HWND edit = combo->Edit();
   SetFocus(edit);
-  Pump();
+  PumpWaitingMessages();
   shape_.changes.clear();
 
   Type(edit, "c:\\to");
@@ -179,7 +166,7 @@ TEST_F(ComboElement, OpeningASecondListClosesTheFirst) {
   TIconCombo* second = AddCombo({"two"});
   Open();
   first->ToggleList();
-  Pump();
+  PumpWaitingMessages();
   ASSERT_TRUE(first->ListOpen());
   second->ToggleList();
   EXPECT_TRUE(PumpUntil([&] { return !first->ListOpen(); })) << "one open list in the program";
@@ -188,12 +175,12 @@ TEST_F(ComboElement, OpeningASecondListClosesTheFirst) {
   EXPECT_FALSE(second->ListOpen()) << "the toggle closes an open list";
   // F4 in the edit is the same toggle.
   SetFocus(first->Edit());
-  Pump();
+  PumpWaitingMessages();
   Key(first->Edit(), VK_F4);
   EXPECT_TRUE(first->ListOpen());
   // Losing the focus closes it.
   SetFocus(second->Edit());
-  Pump();
+  PumpWaitingMessages();
   EXPECT_FALSE(first->ListOpen());
 }
 
@@ -212,9 +199,9 @@ TEST_F(ComboElement, TheListOpensBelowTheFieldOrAboveItNearTheScreenBottom) {
   };
   for (const Case& c : cases) {
     SetWindowPos(shape_.Handle(), nullptr, 40, c.fieldTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    Pump();
+    PumpWaitingMessages();
     combo->OpenList();
-    Pump();
+    PumpWaitingMessages();
     RECT field{};
     RECT list{};
     GetWindowRect(combo->Field(), &field);
@@ -266,7 +253,7 @@ TEST_F(ComboElement, KeysInTheEditStepTheClosedListWithinItsEntries) {
   // Scrolls through the edit go the same way; queued repeats of a closed list count once.
   PostMessageA(edit, WM_VSCROLL, SB_BOTTOM, 0);
   PostMessageA(edit, WM_VSCROLL, SB_TOP, 0);
-  Pump();
+  PumpWaitingMessages();
   EXPECT_EQ(2, combo->ListSelection());
   EXPECT_EQ("third", TextOf(edit));
 }
@@ -276,7 +263,7 @@ TEST_F(ComboElement, TheOpenListFollowsTheMouseAndScrollsOneEntryPerTick) {
   TIconCombo* combo = AddCombo(names, 60);
   Open();
   combo->ToggleList();
-  Pump();
+  PumpWaitingMessages();
   ASSERT_TRUE(combo->ListOpen());
   HWND list = combo->List();
   const int itemHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
@@ -305,7 +292,7 @@ TEST_F(ComboElement, TheOpenListFollowsTheMouseAndScrollsOneEntryPerTick) {
   // A click takes the entry and closes the list.
   shape_.changes.clear();
   SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 0 + itemHeight / 2));
-  Pump();
+  PumpWaitingMessages();
   const int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
   EXPECT_EQ(names[top], TextOf(combo->Edit()));
   EXPECT_FALSE(combo->ListOpen());
@@ -379,7 +366,7 @@ TEST_F(ComboElement, TheHistoryPersistsInItsSectionAndFillsTheListInOrder) {
   // Inserted in history order whatever the sort style: each entry's data is its place.
   EXPECT_EQ(0, SendMessageA(list, LB_GETITEMDATA, 0, 0));
   SendMessageA(loaded->Edit(), WM_KEYDOWN, VK_DOWN, 1);
-  Pump();
+  PumpWaitingMessages();
   EXPECT_EQ("new.txt", TextOf(loaded->Edit()));
 }
 
@@ -387,7 +374,7 @@ TEST_F(ComboElement, PaintsItsIconAndButtonEnabledAndDisabled) {
   TIconCombo* combo = AddCombo({"a"});
   Open();
   SetWindowTextA(combo->Edit(), "a");
-  Pump();
+  PumpWaitingMessages();
   HWND field = combo->Field();
   const auto pixelAt = [&](int x, int y) {
     RedrawWindow(field, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);

@@ -14,25 +14,11 @@
 #include "framework/window/HistoryElements.h"
 #include "framework/window/ModelessShapes.h"
 #include "framework/window/TShape.h"
+#include "tests/support/CountingShape.h"
 #include "tests/support/ThrowawayRegKey.h"
+#include "tests/support/WindowQueries.h"
 
 namespace {
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
-// A shape that counts the changes its elements report.
-class TCountingShape : public TShape {
- public:
-  TCountingShape() : TShape(nullptr, "elements") {}
-  void OnElementChange(void* element) override { changes.push_back(element); }
-  std::vector<void*> changes;
-};
 
 class DialogElements : public ::testing::Test {
  protected:
@@ -42,21 +28,21 @@ class DialogElements : public ::testing::Test {
   }
   void TearDown() override {
     if (shape_.Handle() != nullptr && IsWindow(shape_.Handle())) DestroyWindow(shape_.Handle());
-    Pump();
+    PumpWaitingMessages();
     CloseAllModeless();
     DestroyGlobalKeyLists();
   }
   void Open() {
     shape_.RunModeless(0);
     ASSERT_NE(nullptr, shape_.Handle());
-    Pump();
+    PumpWaitingMessages();
   }
   void Click(HWND button) {
     SendMessageA(button, BM_CLICK, 0, 0);
-    Pump();
+    PumpWaitingMessages();
   }
   ThrowawayRegKey key_;
-  TCountingShape shape_;
+  TCountingShape shape_{"elements"};
 };
 
 TEST_F(DialogElements, ACheckBoxPersistsItsStateAndRulesItsDependent) {

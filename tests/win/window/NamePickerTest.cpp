@@ -19,8 +19,10 @@
 #include "framework/window/NamePicker.h"
 #include "framework/window/TShape.h"
 #include "framework/window/pure/History.h"
+#include "tests/support/CountingShape.h"
 #include "tests/support/PlayedUser.h"
 #include "tests/support/ThrowawayRegKey.h"
+#include "tests/support/WindowQueries.h"
 
 namespace {
 
@@ -28,23 +30,8 @@ namespace {
 // interferes) and "any", which names no key.
 constexpr char kFilter[] = "Picker test\0*.pk1;*.PK2\0All\0*.*\0";
 
-void Pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
 // Sources resolve lazily (a file icon hands out its target once found): compare what they draw.
 HICON SmallIcon(TIconSource* source) { return source != nullptr ? source->GetIcon(kSmallIcon) : nullptr; }
-
-class TCountingShape : public TShape {
- public:
-  TCountingShape() : TShape(nullptr, "picker") {}
-  void OnElementChange(void* element) override { changes.push_back(element); }
-  std::vector<void*> changes;
-};
 
 // An old stamp that sorts by `n`, with the store's 25 characters.
 std::string Stamp(int n) {
@@ -61,7 +48,7 @@ class NamePicker : public ::testing::Test {
   }
   void TearDown() override {
     if (shape_ != nullptr && IsWindow(shape_->Handle())) DestroyWindow(shape_->Handle());
-    Pump();
+    PumpWaitingMessages();
     CloseAllModeless();
     shape_.reset();
     DestroyGlobalKeyLists();
@@ -283,12 +270,12 @@ TEST_F(NamePicker, NamedValuesHoldTheTextAndANumberedHistory) {
 
 TEST_F(NamePicker, LaysOutCaptionFieldAndButtonAndShowsTheIconWhenTypingStops) {
   const std::string file = ExistingFile("pk1");
-  shape_ = std::make_unique<TCountingShape>();
+  shape_ = std::make_unique<TCountingShape>("picker");
   auto* picker = shape_->Content().Add(
       std::make_unique<TFileNamePicker>(4242, "", kFilter, sizeof kFilter, "pk1", "", "", ""));
   shape_->RunModeless(0);
   ASSERT_NE(nullptr, shape_->Handle());
-  Pump();
+  PumpWaitingMessages();
   ASSERT_NE(nullptr, picker->Edit());
   EXPECT_EQ(picker->Edit(), GetDlgItem(shape_->Handle(), 4242)) << "the edit carries the caller's id";
   EXPECT_EQ(TNamePicker::kTextLimit, SendMessageA(picker->Edit(), EM_GETLIMITTEXT, 0, 0));
@@ -304,13 +291,13 @@ TEST_F(NamePicker, LaysOutCaptionFieldAndButtonAndShowsTheIconWhenTypingStops) {
   EXPECT_LE(std::abs((field.top + field.bottom) - (caption.top + caption.bottom)), 1);
 
   SetFocus(picker->Edit());
-  Pump();
+  PumpWaitingMessages();
   for (char c : file) SendMessageA(picker->Edit(), WM_CHAR, static_cast<unsigned char>(c), 1);
-  Pump();
+  PumpWaitingMessages();
   EXPECT_EQ(TString(file.c_str()), picker->Text());
   EXPECT_EQ(nullptr, picker->CurrentIcon()) << "no disk probe while typing";
   SetFocus(picker->BrowseButton());
-  Pump();
+  PumpWaitingMessages();
   ASSERT_NE(nullptr, picker->CurrentIcon()) << "the icon comes when the edit loses the focus";
   EXPECT_EQ(SmallIcon(FileIcon(TString(file.c_str()))), SmallIcon(picker->CurrentIcon()));
 
@@ -326,13 +313,13 @@ TEST_F(NamePicker, LaysOutCaptionFieldAndButtonAndShowsTheIconWhenTypingStops) {
 TEST_F(NamePicker, BrowsingTakesTheChosenNameOnOkOnly) {
   const std::string start = ExistingFile("pk1");
   const std::string chosen = ExistingFile("pk1");
-  shape_ = std::make_unique<TCountingShape>();
+  shape_ = std::make_unique<TCountingShape>("picker");
   auto* files = shape_->Content().Add(
       std::make_unique<TFileNamePicker>(0, start.c_str(), kFilter, sizeof kFilter, "pk1", "", "", ""));
   auto* folders = shape_->Content().Add(std::make_unique<TFolderNamePicker>(0, "C:\\windows\\", "", "", ""));
   shape_->RunModeless(0);
   ASSERT_NE(nullptr, shape_->Handle());
-  Pump();
+  PumpWaitingMessages();
   PlayedUser user(VisibleSystemDialogOfThisThread, PressCancel);
   struct Case {
     const char* why;

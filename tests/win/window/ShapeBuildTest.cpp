@@ -15,17 +15,10 @@
 #include "framework/window/pure/Placement.h"
 #include "tests/support/DemoElements.h"
 #include "tests/support/ThrowawayRegKey.h"
+#include "tests/support/WindowQueries.h"
 #include "tests/win/icons/IconTestSupport.h"
 
 namespace {
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
 
 // Menu texts are shown in their display form.
 std::string Shown(const char* text) { return ToDisplayText(text).Bytes(); }
@@ -69,11 +62,11 @@ class ShapeBuild : public ::testing::Test {
   void Open(TShape& shape) {
     shape.RunModeless(0);
     ASSERT_NE(nullptr, shape.Handle());
-    Pump();
+    PumpWaitingMessages();
   }
   void Close(TShape& shape) {
     if (shape.Handle() != nullptr && IsWindow(shape.Handle())) DestroyWindow(shape.Handle());
-    Pump();
+    PumpWaitingMessages();
     ForgetModeless(&shape);
     shape.ClearHandle();
     shape.CleanUp();
@@ -381,7 +374,7 @@ TEST_F(ShapeBuild, ThousandBuildsLeaveNothingBehind) {
     Open(shape);
     SendMessageA(shape.Handle(), WM_SYSCOMMAND, kThisPositionCommand, 0);
     PostMessageA(shape.Handle(), WM_CLOSE, 0, 0);
-    Pump();
+    PumpWaitingMessages();
     Close(shape);
   };
   buildOnce();  // caches and the background picture are made once

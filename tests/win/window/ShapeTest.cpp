@@ -7,18 +7,11 @@
 #include "framework/window/ModelessShapes.h"
 #include "framework/window/TShape.h"
 #include "framework/window/TranslateKeys.h"
+#include "tests/support/WindowQueries.h"
 
 namespace {
 
 // Pumps what is queued for this thread, so posted closes take effect.
-void Pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
 // A shape that records the messages reaching its object and runs a script
 // from OnInitialize.
 class TScriptedShape : public TShape {
@@ -113,7 +106,7 @@ TEST(ShapeModeless, OwnerIsNotifiedWithTheResult) {
   EXPECT_EQ(1u, ModelessShapes().size());
   EXPECT_TRUE(IsWindowEnabled(owner.Handle()));  // a modeless shape leaves its owner alone
   modeless.EndShape(2);
-  Pump();
+  PumpWaitingMessages();
   EXPECT_EQ(MAKEWPARAM(1000, 2), owner.notified);
   MSG idle{};
   DispatchToModeless(idle);  // finds the window gone and drops the shape
@@ -205,7 +198,7 @@ TEST(ShapeDialog, TitleBarIconsLiveAsLongAsTheShape) {
     HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), header, nullptr, TShape::PreDlgProc,
                                              reinterpret_cast<LPARAM>(&shape));
     ASSERT_NE(nullptr, dialog);
-    Pump();  // the icons are posted
+    PumpWaitingMessages();  // the icons are posted
     small = reinterpret_cast<HICON>(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0));
     big = reinterpret_cast<HICON>(SendMessageA(dialog, WM_GETICON, ICON_BIG, 0));
     EXPECT_TRUE(IsLiveIconHandle(small));

@@ -11,17 +11,10 @@
 #include "framework/window/TShape.h"
 #include "framework/window/TranslateKeys.h"
 #include "framework/window/TransparentControls.h"
+#include "tests/support/WindowQueries.h"
 #include "tests/win/icons/IconTestSupport.h"
 
 namespace {
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
 
 // 0xRRGGBB, as a 32-bit DIB holds a pixel.
 DWORD Rgb(COLORREF colour) { return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour); }
@@ -44,7 +37,7 @@ struct TCapture {
 
 TCapture CaptureClient(HWND window) {
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  Pump();
+  PumpWaitingMessages();
   TCapture capture;
   RECT client{};
   GetClientRect(window, &client);
@@ -107,7 +100,7 @@ class TransparentControls : public ::testing::Test {
   }
   void TearDown() override {
     if (IsWindow(shape_.Handle())) DestroyWindow(shape_.Handle());
-    Pump();
+    PumpWaitingMessages();
     CloseAllModeless();
   }
 
@@ -244,7 +237,7 @@ TEST_F(TransparentControls, DefaultFrameFollowsTheFocus) {
 
   // Enter from the check box presses the button the descriptor marks default.
   SetFocus(check);
-  Pump();
+  PumpWaitingMessages();
   MSG enter{shape_.Handle(), WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
   EXPECT_TRUE(TranslateKeys(TAcceleratorTable(), shape_.Handle(), enter));
   MSG posted{};
@@ -368,7 +361,7 @@ TEST_F(TransparentControls, PaintingLeaksNoGdiObjects) {
     RedrawWindow(shape_.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     for (HWND window : made) DestroyWindow(window);
     objects_.clear();
-    Pump();
+    PumpWaitingMessages();
   };
   round();  // first-use caches: the background picture, fonts
   const long before = GdiObjectCount();

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "app/NeverStored.h"
 #include "app/pure/CandidateFilter.h"
 
 namespace {
@@ -39,6 +40,9 @@ THandleList EnumerateCandidateWindows() {
     windows.push_back(facts);
   }
   THandleList result;
-  for (uintptr_t number : SelectCandidates(windows)) result.push_back(reinterpret_cast<HWND>(number));
+  for (uintptr_t number : SelectCandidates(windows)) {
+    const HWND window = reinterpret_cast<HWND>(number);
+    if (!IsNeverStored(window)) result.push_back(window);
+  }
   return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The windows the tray menu offers for storing, front to back. Callers leave
-// out the main window and handles that are no windows any more.
+// The windows the tray menu offers for storing, front to back: never one of
+// the program's own, the taskbar or the tray. Callers leave out handles that
+// are no windows any more.
 #include "framework/window/WindowUtils.h"
 
 THandleList EnumerateCandidateWindows();

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/AppSettings.h"
+#include "app/AutoIconWatchTime.h"
 #include "app/AppState.h"
 #include "app/Commands.h"
 #include "app/EmergencyCommands.h"
@@ -21,6 +22,7 @@
 #include "framework/registry/RegGlobalKeys.h"
 #include "framework/window/Application.h"
 #include "framework/window/DisplayText.h"
+#include "framework/window/Topmost.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -74,23 +76,29 @@ void TMainWindow::OnInitialize() {
   AppState().mainWindow = Handle();
   UpdateApplicationIcon(TIconAction::Add);
   EnableWindow(Handle(), FALSE);
+  const bool startedWithSystem = HasSwitch("/restore");
+  // Windows a copy that crashed left hidden come back into the tray before
+  // anything can open a question or a menu: a store from the tray meanwhile
+  // would pick ids from an empty table and write over their values.
+  if (!startedWithSystem) store_.AdoptPersistedWindows();
   // The settings dialog lives hidden beside the main window; every change
   // reaches the main window as its notify command.
   autoIconDialog_.SetOwner(Handle());
   autoIconDialog_.RunModeless(kCommandAutoIconDialogClosed);
-  if (HasSwitch("/restore")) {
+  if (startedWithSystem) {
     // Started with the system: the windows of the last session are gone, and
     // so is any claim on them; the windows that now appear are watched for.
     DeleteAllTrayIconValues();
     startupWatch_ = autoIconDialog_.AutoIconOn();
-    startupWatchDeadline_ =
-        WatchDeadline(GetTickCount(), static_cast<uint32_t>(autoIconDialog_.WatchTime()));
+    startupWatchArmedAt_ = GetTickCount();
+    startupWatchLengthMs_ =
+        WatchLengthMs(autoIconDialog_.WatchTime(), TWatchTimeElement::kLower, TWatchTimeElement::kUpper);
   } else {
     // Started by the user: from now on the program starts with the system;
     // the notice says so only when the shortcut was written.
     if (RegisterStartup(Application().programPath)) ShowRegisterNotice(this);
-    // Windows a copy that crashed left hidden come back into the tray.
-    store_.AdoptPersistedWindows();
+    // The user may have ended the program from the tray while the notice was open.
+    if (!IsWindow(Handle())) return;
     startupWatch_ = false;
   }
   SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(kCommandAutoIconDialogClosed, kNotifyRulesChanged),
@@ -144,8 +152,15 @@ LRESULT TMainWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_CLOSE:
+      // Closed from outside while a question about a window is open: the
+      // program ends once it is answered, as for the exit command.
+      if (store_.Busy()) {
+        endPending_ = TEndPending::Close;
+        return 0;
+      }
       // The help viewer was opened for us: it goes with us.
       WinHelpA(Handle(), Application().helpPath.c_str(), HELP_QUIT, 0);
+      GiveEverythingBack();
       break;
     case WM_QUERYENDSESSION:
       OnQueryEndSession();
@@ -155,8 +170,10 @@ LRESULT TMainWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_DESTROY:
       if (autoIconDialog_.Handle() != nullptr) SendMessageA(autoIconDialog_.Handle(), WM_CLOSE, 0, 0);
-      // Nothing stays hidden after the program ends.
-      store_.RestoreAll();
+      // Nothing stays hidden after the program ends. The windows were given
+      // back before the window went, while it could still own the questions:
+      // here only what was stored since is left.
+      GiveEverythingBack();
       // The menu bar is ours to free; detach it so that it is not freed twice.
       ::SetMenu(Handle(), nullptr);
       return 0;
@@ -206,7 +223,7 @@ LRESULT TMainWindow::OnCommand(int id, HWND control, int code) {
     case kCommandExitWindows:
       // Windows is ending: the program ends the normal way (its windows given
       // back); the Startup shortcut stays for the next logon.
-      if (EndWindows(this)) EndShape(-1);
+      if (EndWindows(this)) EndProgram();
       return 0;
     case kCommandCloseEmergency:
       HideEmergencyWindow();
@@ -306,6 +323,9 @@ void TMainWindow::ShowHelp() {
 
 void TMainWindow::HideEmergencyWindow() {
   ShowWindow(Handle(), SW_HIDE);
+  // Hidden, it must not stay topmost: the settings dialog it owns would open
+  // above every other window.
+  SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowTextA(Handle(), ToDisplayText(kApplicationName).c_str());
 }
 
@@ -313,12 +333,23 @@ void TMainWindow::Exit() {
   // A question about a window is open: the program ends once it is answered,
   // so that the window in question is not left half stored.
   if (store_.Busy()) {
-    exitPending_ = true;
+    endPending_ = TEndPending::Exit;
     return;
   }
   // Ended by the user: no longer started with the system.
   ShowUnregisterNotice(this, Application().programPath);
   UnregisterStartup();
+  EndProgram();
+}
+
+void TMainWindow::GiveEverythingBack() {
+  store_.SetEnding(true);
+  store_.RestoreAll();
+}
+
+void TMainWindow::EndProgram() {
+  if (!IsWindow(Handle())) return;
+  GiveEverythingBack();
   EndShape(-1);
 }
 
@@ -338,9 +369,7 @@ void TMainWindow::SwitchToEmergency() {
   SetWindowTextA(Handle(), ToDisplayText(kEmergencyTitle).c_str());
   EnableWindow(Handle(), TRUE);
   ShowWindow(Handle(), SW_SHOWNORMAL);
-  // The owned windows (the hidden settings dialog) stay where they are: some
-  // systems put the window below them otherwise, and it is not made topmost.
-  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOOWNERZORDER);
+  MakeTopmost(Handle());
   UpdateWindow(Handle());
 }
 
@@ -353,9 +382,14 @@ void TMainWindow::ApplyCloseEnabled() {
 }
 
 void TMainWindow::Tick() {
-  if (exitPending_ && !store_.Busy()) {
-    exitPending_ = false;
-    Exit();
+  if (endPending_ != TEndPending::None && !store_.Busy()) {
+    const TEndPending pending = endPending_;
+    endPending_ = TEndPending::None;
+    if (pending == TEndPending::Exit) {
+      Exit();
+    } else {
+      EndProgram();
+    }
     return;
   }
   ApplyCloseEnabled();
@@ -407,7 +441,7 @@ void TMainWindow::ScanAtTick() {
   if (AppState().inMenuLoop || store_.Busy()) return;
   if (startupWatch_) {
     AutoIconizeScan(store_, Handle(), autoIconRules_, TScanMode::Startup, releasedWindows_);
-    if (WatchIsOver(GetTickCount(), startupWatchDeadline_)) startupWatch_ = false;
+    if (WatchIsOver(GetTickCount(), startupWatchArmedAt_, startupWatchLengthMs_)) startupWatch_ = false;
     return;
   }
   if (periodicIconize_) AutoIconizeScan(store_, Handle(), autoIconRules_, TScanMode::Periodic, releasedWindows_);
@@ -417,12 +451,18 @@ void TMainWindow::OnQueryEndSession() {
   // Every stored window is shown for the session's end; they are stored
   // again if the end is cancelled.
   for (size_t i = 0; i < store_.Count(); ++i) AppendOnce(endSessionWindows_, store_.Table().At(i).window);
+  // The session may end before an open question does: its window comes back
+  // as soon as it answers, and one that does not answer the questions below
+  // too; nothing is kept stored across the end.
+  store_.SetEnding(true);
+  for (HWND window : store_.ShowWindowsInQuestion()) AppendOnce(endSessionWindows_, window);
   store_.RestoreAll();
   sessionEnding_ = true;
 }
 
 void TMainWindow::OnEndSession(bool ending) {
   if (ending) return;
+  store_.SetEnding(false);
   const THandleList windows = std::move(endSessionWindows_);
   endSessionWindows_.clear();
   for (HWND window : windows) {

@@ -50,6 +50,10 @@ class TMainWindow : public TShape {
   void SwitchToEmergency();
   void ToggleStandbyCure();
   void Exit();
+  // Every way out: the windows are given back while the window can still
+  // own the questions about them, then it closes.
+  void EndProgram();
+  void GiveEverythingBack();
   void ShowHelp();
   void OnApplicationIconCallback(UINT mouseMessage);
   void OnStoredIconCallback(const TStoredWindow& record, UINT mouseMessage);
@@ -76,10 +80,14 @@ class TMainWindow : public TShape {
   TAutoIconRules autoIconRules_;
   bool periodicIconize_ = false;
   bool startupWatch_ = false;
-  uint32_t startupWatchDeadline_ = 0;
+  uint32_t startupWatchArmedAt_ = 0;
+  uint32_t startupWatchLengthMs_ = 0;
   HWND taskbarWindow_ = nullptr;
   bool taskbarPresent_ = false;
   bool closeEnabled_ = false;
-  bool exitPending_ = false;
+  // An end asked for while a question about a window was open: the exit
+  // command (with its notice), or a close from outside.
+  enum class TEndPending { None, Exit, Close };
+  TEndPending endPending_ = TEndPending::None;
   uint32_t timerPeriod_ = 0;
 };

@@ -29,6 +29,15 @@ void DeleteTrayIconValue(int iconId) {
   keys.Close();
 }
 
+bool TrayIconValueExists(int iconId) {
+  TRegKeyList keys = TrayIconKeys();
+  if (keys.Open(KEY_READ) != ERROR_SUCCESS) return false;
+  const bool exists = RegQueryValueExA(keys.Handle(0), TrayIconValueName(iconId).c_str(), nullptr, nullptr, nullptr,
+                                       nullptr) == ERROR_SUCCESS;
+  keys.Close();
+  return exists;
+}
+
 void DeleteAllTrayIconValues() {
   TRegKeyList keys = TrayIconKeys();
   if (keys.Create() != ERROR_SUCCESS) return;

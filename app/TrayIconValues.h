@@ -10,6 +10,8 @@
 
 void WriteTrayIconValue(int iconId, HWND window);
 void DeleteTrayIconValue(int iconId);
+// Whether a value of that id is kept, of any type.
+bool TrayIconValueExists(int iconId);
 // Forgets every stored window of a previous run.
 void DeleteAllTrayIconValues();
 // The handles of every value in the order the registry lists them (null for

@@ -5,37 +5,84 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/NeverStored.h"
 #include "app/TrayIconValues.h"
 #include "app/TrayIcons.h"
 #include "app/UnansweredWindowBoxes.h"
 #include "app/WindowProbe.h"
+#include "app/pure/TrayText.h"
+
+namespace {
+
+// ShowWindow on another program's window waits for it: one that did not
+// answer just now is told without waiting, and does it when it wakes.
+void ShowForeignWindow(HWND window, int command, bool answers) {
+  if (answers) {
+    ShowWindow(window, command);
+  } else {
+    ShowWindowAsync(window, command);
+  }
+}
+
+}  // namespace
+
+// Registers a window as waiting in a question for as long as the question is open.
+class TWindowStore::TQuestionScope {
+ public:
+  TQuestionScope(std::vector<TInQuestion>& list, HWND window, int iconId) : list_(list), window_(window) {
+    list_.push_back({window, iconId});
+  }
+  ~TQuestionScope() {
+    auto found = std::find_if(list_.begin(), list_.end(), [&](const TInQuestion& q) { return q.window == window_; });
+    if (found != list_.end()) list_.erase(found);
+  }
+  TQuestionScope(const TQuestionScope&) = delete;
+  TQuestionScope& operator=(const TQuestionScope&) = delete;
+
+ private:
+  std::vector<TInQuestion>& list_;
+  HWND window_;
+};
 
 bool TWindowStore::Pending(HWND window) const {
-  return std::find(pending_.begin(), pending_.end(), window) != pending_.end();
+  return std::any_of(inQuestion_.begin(), inQuestion_.end(), [&](const TInQuestion& q) { return q.window == window; });
 }
 
 std::unique_ptr<TStoredWindow> TWindowStore::Detach(const TStoredWindow& record) {
   return table_.Release(table_.PositionOf(record));
 }
 
+int TWindowStore::ChooseIconId() const {
+  std::vector<int> used;
+  for (size_t i = 0; i < table_.Count(); ++i) used.push_back(table_.At(i).iconId);
+  for (const TInQuestion& q : inQuestion_) {
+    if (q.iconId != 0) used.push_back(q.iconId);
+  }
+  // A value with no record is a window a crashed copy left hidden, not yet
+  // taken over: writing over it would lose that window.
+  for (int id = SmallestFreeId(used, kFirstStoredIconId);; id = SmallestFreeId(used, kFirstStoredIconId)) {
+    if (!TrayIconValueExists(id)) return id;
+    used.push_back(id);
+  }
+}
+
 bool TWindowStore::StoreWindow(HWND window) {
-  if (window == nullptr || !IsWindow(window)) return false;
+  if (window == nullptr || !IsWindow(window) || IsNeverStored(window)) return false;
   if (table_.FindByWindow(window) != nullptr || Pending(window)) return false;
   {
     TBusyScope busy(busy_);
-    pending_.push_back(window);
+    TQuestionScope question(inQuestion_, window, 0);
     bool answered = WindowAnswers(window, kStoreProbeTimeoutMs);
     // A window that closes while the question is open ends the attempts:
     // there is nothing left to store.
     while (!answered && IsWindow(window) && AskStoreAgain(boxOwner_) == kAnswerRetry) {
       answered = WindowAnswers(window, kStoreProbeTimeoutMs);
     }
-    pending_.erase(std::find(pending_.begin(), pending_.end(), window));
     if (!answered || !IsWindow(window)) return false;
   }
   // The id is chosen once the question is over, so that a window stored while
   // it was open cannot have taken the same one.
-  TStoredWindow& record = table_.Append(std::make_unique<TStoredWindow>(window, table_.ChooseIconId()));
+  TStoredWindow& record = table_.Append(std::make_unique<TStoredWindow>(window, ChooseIconId()));
   HideAndIconize(record);
   return true;
 }
@@ -43,8 +90,9 @@ bool TWindowStore::StoreWindow(HWND window) {
 void TWindowStore::HideAndIconize(TStoredWindow& record) {
   // The value first: a crash between hiding and the icon must not lose the window.
   WriteTrayIconValue(record.iconId, record.window);
-  if (!IsIconic(record.window)) ShowWindow(record.window, SW_MINIMIZE);
-  ShowWindow(record.window, SW_HIDE);
+  const bool answers = WindowAnswers(record.window, kRefreshProbeTimeoutMs);
+  if (!IsIconic(record.window)) ShowForeignWindow(record.window, SW_MINIMIZE, answers);
+  ShowForeignWindow(record.window, SW_HIDE, answers);
   SafeGetWindowText(record.window, record.title);
   UpdateTrayIcon(record, TIconAction::Add);
 }
@@ -76,41 +124,83 @@ TRefreshAnswer TWindowStore::RefreshStoredWindow(TStoredWindow& record) {
   return TRefreshAnswer::Keep;
 }
 
-void TWindowStore::RestoreStoredWindow(TStoredWindow& record, bool show) {
-  UpdateTrayIcon(record, TIconAction::Delete);
-  // While its question is open the window is in no table: it must not be
-  // stored again meanwhile.
-  if (show) pending_.push_back(record.window);
-  // Only Stop ends the attempts, or the window closing meanwhile.
-  while (show && IsWindow(record.window)) {
-    if (WindowAnswers(record.window, kStoreProbeTimeoutMs)) {
-      if (IsIconic(record.window)) ShowWindow(record.window, SW_RESTORE);
-      if (!IsWindowVisible(record.window)) ShowWindow(record.window, SW_SHOWNA);
-      SetForegroundWindow(record.window);
-      break;
+bool TWindowStore::ShowAgain(HWND window) {
+  while (IsWindow(window)) {
+    if (WindowAnswers(window, kStoreProbeTimeoutMs)) {
+      if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+      if (!IsWindowVisible(window)) ShowWindow(window, SW_SHOWNA);
+      SetForegroundWindow(window);
+      return true;
     }
-    if (AskRestoreAgain(boxOwner_) == kAnswerStop) break;
+    // Only Retry asks again. A question that could not be shown (its owner
+    // is gone) answers at once: probing again would spin for as long as the
+    // window hangs.
+    if (AskRestoreAgain(boxOwner_) == kAnswerRetry) continue;
+    if (!ending_) return false;
+    // Nothing will be left to bring it back: it shows itself once it answers.
+    if (IsIconic(window)) ShowWindowAsync(window, SW_RESTORE);
+    ShowWindowAsync(window, SW_SHOWNA);
+    return true;
   }
-  if (show) pending_.erase(std::find(pending_.begin(), pending_.end(), record.window));
+  return true;
+}
+
+bool TWindowStore::RestoreStoredWindow(TStoredWindow& record, bool show) {
+  UpdateTrayIcon(record, TIconAction::Delete);
+  if (show) {
+    // While its question is open the window is in no table: it must not be
+    // stored again meanwhile, and its id and value stay its own.
+    TQuestionScope question(inQuestion_, record.window, record.iconId);
+    if (!ShowAgain(record.window)) return false;
+  }
+  // The value goes last: until the window is shown, a crash must leave it
+  // to the next copy.
   DeleteTrayIconValue(record.iconId);
+  return true;
+}
+
+void TWindowStore::KeepStored(std::unique_ptr<TStoredWindow> record) {
+  if (!IsWindow(record->window)) {
+    DeleteTrayIconValue(record->iconId);
+    return;
+  }
+  // Same id, same value: only the icon was taken away for the question.
+  TStoredWindow& kept = table_.Append(std::move(record));
+  UpdateTrayIcon(kept, TIconAction::Add);
 }
 
 void TWindowStore::RestoreThroughIcon(const TStoredWindow& stored) {
   std::unique_ptr<TStoredWindow> record = Detach(stored);
   if (!record) return;
   TBusyScope busy(busy_);
-  RestoreStoredWindow(*record, true);
-  if (IsWindow(record->window)) SetForegroundWindow(record->window);
+  if (!RestoreStoredWindow(*record, true)) {
+    KeepStored(std::move(record));
+    return;
+  }
+  if (IsWindow(record->window) && IsWindowVisible(record->window)) SetForegroundWindow(record->window);
 }
 
 void TWindowStore::RestoreAll() {
   TBusyScope busy(busy_);
+  std::vector<std::unique_ptr<TStoredWindow>> kept;
   // Always the first record: whatever a tick or a nested call did while a
   // question was open, the walk never passes the end or meets a record twice.
   while (!table_.IsEmpty()) {
     std::unique_ptr<TStoredWindow> record = table_.Release(0);
-    RestoreStoredWindow(*record, true);
+    if (!RestoreStoredWindow(*record, true)) kept.push_back(std::move(record));
   }
+  for (auto& record : kept) KeepStored(std::move(record));
+}
+
+THandleList TWindowStore::ShowWindowsInQuestion() {
+  THandleList shown;
+  for (const TInQuestion& q : inQuestion_) {
+    if (q.iconId == 0 || !IsWindow(q.window)) continue;
+    ShowWindowAsync(q.window, SW_RESTORE);
+    ShowWindowAsync(q.window, SW_SHOWNA);
+    shown.push_back(q.window);
+  }
+  return shown;
 }
 
 void TWindowStore::RefreshAll() {
@@ -135,13 +225,15 @@ void TWindowStore::IconizeAllAgain() {
 }
 
 void TWindowStore::AdoptPersistedWindows() {
-  int nextId = kFirstStoredIconId;
   for (HWND window : TakeTrayIconValues()) {
     if (window == nullptr || !IsWindow(window) || IsWindowVisible(window) || !IsWindowEnabled(window)) continue;
+    // An edited value may name one of our own windows, or the tray's.
+    if (IsNeverStored(window)) continue;
     // A handle listed twice is taken once: two icons for one window would
     // leave one behind when it is given back.
-    if (table_.FindByWindow(window) != nullptr) continue;
-    TStoredWindow& record = table_.Append(std::make_unique<TStoredWindow>(window, nextId++));
+    if (table_.FindByWindow(window) != nullptr || Pending(window)) continue;
+    // Every value was taken: with an empty table the ids run 5000, 5001, ...
+    TStoredWindow& record = table_.Append(std::make_unique<TStoredWindow>(window, ChooseIconId()));
     HideAndIconize(record);
   }
 }

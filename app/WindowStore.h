@@ -5,14 +5,16 @@
 //
 // Re-entrancy: the questions asked about a window that does not answer run
 // modal loops, in which timer ticks, tray clicks and session messages are
-// dispatched. Two rules keep the table sound: a record is taken out of the
+// dispatched. Three rules keep the table sound: a record is taken out of the
 // table before anything can open a box for it, so no other path can reach
-// it, and while a store or restore is running (Busy) the tick leaves the
-// table alone and the tray clicks wait. A window that is stored or waiting in
-// its store question is never stored a second time.
+// it; while a store or restore is running (Busy) the tick leaves the table
+// alone and the tray clicks wait; and a window waiting in a question keeps
+// its id and its value, so nothing stored meanwhile can take either. A
+// window that is stored or waiting in a question is never stored twice.
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 #include "app/StoredWindow.h"
 #include "framework/window/WindowUtils.h"
@@ -38,9 +40,17 @@ class TWindowStore {
   // while a question is open).
   void StoreAll(THandleList windows);
   // A double click on the window's icon: icon and value gone, window shown
-  // in front.
+  // in front. Stop on the question about a window that does not answer
+  // leaves it stored, to be tried again later.
   void RestoreThroughIcon(const TStoredWindow& record);
   void RestoreAll();
+  // The program is ending: Stop (or a question that cannot be shown any
+  // more) no longer keeps a window stored, it is told to show itself as soon
+  // as it answers. Cleared again when the end of a session is cancelled.
+  void SetEnding(bool ending) { ending_ = ending; }
+  // The session ends while questions are open: the windows waiting in a
+  // restore question are told to show themselves as soon as they answer.
+  THandleList ShowWindowsInQuestion();
   // The tick: windows that were closed or shown by their own program are let
   // go; changed titles and icons reach their tray icons.
   void RefreshAll();
@@ -53,11 +63,26 @@ class TWindowStore {
   TRefreshAnswer RefreshStoredWindow(TStoredWindow& record);
 
  private:
+  // A window waiting in a question, with the id it keeps meanwhile (0 while
+  // it waits to be stored).
+  struct TInQuestion {
+    HWND window;
+    int iconId;
+  };
+  class TQuestionScope;
+
   void HideAndIconize(TStoredWindow& record);
   // The tray icon and the value go; with `show`, the window comes back.
-  void RestoreStoredWindow(TStoredWindow& record, bool show);
+  // False when the user stopped during a session: icon and value are the
+  // caller's to put back (KeepStored).
+  bool RestoreStoredWindow(TStoredWindow& record, bool show);
+  bool ShowAgain(HWND window);
+  void KeepStored(std::unique_ptr<TStoredWindow> record);
   std::unique_ptr<TStoredWindow> Detach(const TStoredWindow& record);
   bool Pending(HWND window) const;
+  // The smallest id from 5000 that no record uses, none waiting in a
+  // question keeps, and no value of the registry holds.
+  int ChooseIconId() const;
 
   class TBusyScope {
    public:
@@ -72,6 +97,7 @@ class TWindowStore {
 
   const TWindow* boxOwner_;
   TStoredWindowTable table_;
-  THandleList pending_;  // windows whose store waits for the user's answer
+  std::vector<TInQuestion> inQuestion_;
   int busy_ = 0;
+  bool ending_ = false;
 };

@@ -46,6 +46,9 @@ bool ShouldAutoIconize(const TScannedWindow& window, const TTitleMatcher& matche
   return matcher.Matches(window.title);
 }
 
-uint32_t WatchDeadline(uint32_t now, uint32_t watchSeconds) { return now + watchSeconds * 1000u; }
+uint32_t WatchLengthMs(int watchSeconds, int lowerSeconds, int upperSeconds) {
+  const int seconds = watchSeconds < lowerSeconds ? lowerSeconds : watchSeconds > upperSeconds ? upperSeconds : watchSeconds;
+  return static_cast<uint32_t>(seconds) * 1000u;
+}
 
-bool WatchIsOver(uint32_t now, uint32_t deadline) { return now > deadline; }
+bool WatchIsOver(uint32_t now, uint32_t armedAt, uint32_t lengthMs) { return now - armedAt > lengthMs; }

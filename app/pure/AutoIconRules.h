@@ -36,8 +36,11 @@ class TTitleMatcher {
 // True when the window is to be stored now. An empty title never matches.
 bool ShouldAutoIconize(const TScannedWindow& window, const TTitleMatcher& matcher, TScanMode mode);
 
-// When the watch after a start with the system ends; the sum wraps as the
-// tick count does, and a deadline that wrapped ends the watch after its
-// first scan.
-uint32_t WatchDeadline(uint32_t now, uint32_t watchSeconds);
-bool WatchIsOver(uint32_t now, uint32_t deadline);
+// The watch after a start with the system lasts the stored number of
+// seconds, kept within the dialog's bounds (an edited value could overflow
+// the milliseconds or never end).
+uint32_t WatchLengthMs(int watchSeconds, int lowerSeconds, int upperSeconds);
+// Over once more than `lengthMs` passed since the tick count `armedAt`. The
+// elapsed time is an unsigned difference: the tick count's wrap every 49.7
+// days changes nothing, however long no scan ran.
+bool WatchIsOver(uint32_t now, uint32_t armedAt, uint32_t lengthMs);

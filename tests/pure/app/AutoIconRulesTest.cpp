@@ -73,13 +73,31 @@ TEST(AutoIconRules, ModesAndWindowsTheUserTookBack) {
   }
 }
 
-TEST(AutoIconRules, TheWatchDeadlineWrapsWithTheTickCount) {
-  EXPECT_EQ(11000u, WatchDeadline(1000, 10));
-  EXPECT_FALSE(WatchIsOver(11000, WatchDeadline(1000, 10)));
-  EXPECT_TRUE(WatchIsOver(11001, WatchDeadline(1000, 10)));
-  // Near the end of the count the deadline wraps to a small number: the
-  // first scan's tick is already past it.
-  const uint32_t late = 0xFFFFF000u;
-  EXPECT_EQ(late + 10000u, WatchDeadline(late, 10));
-  EXPECT_TRUE(WatchIsOver(late, WatchDeadline(late, 10)));
+TEST(AutoIconRules, TheWatchEndsByTheTimeElapsedAcrossTheTickCountsWrap) {
+  struct Case {
+    uint32_t armedAt, now;
+    bool over;
+    const char* reason;
+  } const cases[] = {
+      {1000, 11000, false, "exactly the watch's length"},
+      {1000, 11001, true, "one millisecond more"},
+      {1000, 999, true, "49.7 days later, just before the same count"},
+      // Armed in the last timer period before the wrap: the deadline itself
+      // wraps, and a comparison with it would store shown windows for 49.7 days.
+      {0xFFFFFC00u, 0xFFFFFF00u, false, "before the wrap"},
+      {0xFFFFFC00u, 0x00000100u, false, "across the wrap, within the watch"},
+      {0xFFFFFC00u, 0x00002310u, false, "across the wrap, at the end"},
+      {0xFFFFFC00u, 0x00002311u, true, "across the wrap, past the end"},
+      {0xFFFFF000u, 0xFFFFF000u, false, "no time passed"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.over, WatchIsOver(c.now, c.armedAt, 10000)) << c.reason;
+}
+
+TEST(AutoIconRules, AnEditedWatchTimeStaysWithinTheDialogsBounds) {
+  struct Case {
+    int stored;
+    uint32_t lengthMs;
+  } const cases[] = {{10, 10000}, {3, 3000}, {90, 90000}, {2, 3000}, {0, 3000}, {-1, 3000},
+                     {91, 90000}, {0x7FFFFFFF, 90000}, {-0x7FFFFFFF - 1, 3000}, {4294968, 90000}};
+  for (const Case& c : cases) EXPECT_EQ(c.lengthMs, WatchLengthMs(c.stored, 3, 90)) << c.stored;
 }

@@ -6,11 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "app/AppState.h"
+#include "app/CandidateWindows.h"
 #include "app/UnansweredWindowBoxes.h"
 #include "app/WindowStore.h"
 #include "framework/registry/RegGlobalKeys.h"
@@ -20,6 +22,7 @@
 #include "tests/support/ForeignWindowThread.h"
 #include "tests/support/HkcuRegistry.h"
 #include "tests/support/ThrowawayRegKey.h"
+#include "tests/support/WindowQueries.h"
 
 namespace {
 
@@ -45,6 +48,21 @@ ForeignWindowOptions Named(const char* title) {
   options.title = title;
   return options;
 }
+
+HWND ValueWindow(const std::string& name) {
+  return reinterpret_cast<HWND>(static_cast<UINT_PTR>(ReadHkcuDword(kTrayIconKey, name).value_or(0)));
+}
+
+// An owner whose window is gone, as the main window is once it was closed:
+// no question can be shown for it.
+class GoneOwner : public TWindow {
+ public:
+  GoneOwner() {
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    DestroyWindow(window);
+    AttachHandle(window);
+  }
+};
 
 class WindowStoreReentry : public ::testing::Test {
  protected:
@@ -98,8 +116,10 @@ TEST_F(WindowStoreReentry, TicksStoresAndASessionEndInsideARestoreQuestionLeaveO
   EXPECT_EQ(1, g_questions);
   EXPECT_EQ(1u, countAfterTick);
   EXPECT_FALSE(storedAgain);
-  EXPECT_EQ(0u, store_->Count());
-  EXPECT_TRUE(HkcuValueNames(kTrayIconKey).empty());
+  // Stopped during a session, the hung window stays stored under its own id.
+  ASSERT_EQ(1u, store_->Count());
+  EXPECT_EQ(hung.Window(), store_->Table().At(0).window);
+  EXPECT_EQ((std::vector<std::string>{"005001"}), HkcuValueNames(kTrayIconKey));
   EXPECT_TRUE(IsWindowVisible(first.Window()));
   EXPECT_FALSE(IsWindowVisible(hung.Window()));
   EXPECT_FALSE(store_->Busy());
@@ -127,4 +147,115 @@ TEST_F(WindowStoreReentry, AWindowStoredWhileAnotherIsInQuestionKeepsItsOwnId) {
   EXPECT_EQ((std::vector<std::string>{"005000", "005001"}), HkcuValueNames(kTrayIconKey));
   store_->RestoreAll();
   EXPECT_TRUE(IsWindowVisible(slow.Window()));
+}
+
+TEST_F(WindowStoreReentry, NoIdIsGivenThatAWindowInQuestionOrAValueOfACrashedCopyHolds) {
+  // 005001 was left by a copy that crashed and is not taken over yet.
+  const HWND crashedCopysWindow = reinterpret_cast<HWND>(0x1234);
+  ASSERT_TRUE(WriteHkcuDword(kTrayIconKey, "005001", 0x1234));
+  ForeignWindowThread hung(Named("hung")), other(Named("other")), later(Named("later"));
+  ASSERT_TRUE(store_->StoreWindow(hung.Window()));
+  ASSERT_TRUE(store_->StoreWindow(other.Window()));
+  EXPECT_EQ(5000, store_->Table().At(0).iconId);
+  EXPECT_EQ(5002, store_->Table().At(1).iconId);
+  ASSERT_TRUE(hung.Hang(20000));
+
+  // While the hung window's restore question is open it is in no table; a
+  // window stored meanwhile (a cancelled end of session) must not take its id.
+  g_inQuestion = [&](HWND) {
+    EXPECT_TRUE(store_->StoreWindow(later.Window()));
+    return kAnswerStop;
+  };
+  store_->RestoreThroughIcon(store_->Table().At(0));
+
+  EXPECT_EQ(1, g_questions);
+  // Stop during a session keeps the window stored: its id, value and icon stay.
+  ASSERT_EQ(3u, store_->Count());
+  ASSERT_NE(nullptr, store_->Table().FindByWindow(hung.Window()));
+  EXPECT_EQ(5000, store_->Table().FindByWindow(hung.Window())->iconId);
+  EXPECT_EQ(5003, store_->Table().FindByWindow(later.Window())->iconId);
+  EXPECT_FALSE(IsWindowVisible(hung.Window()));
+  EXPECT_EQ((std::vector<std::string>{"005000", "005001", "005002", "005003"}), HkcuValueNames(kTrayIconKey));
+  EXPECT_EQ(hung.Window(), ValueWindow("005000"));
+  EXPECT_EQ(crashedCopysWindow, ValueWindow("005001"));
+  EXPECT_EQ(other.Window(), ValueWindow("005002"));
+  EXPECT_EQ(later.Window(), ValueWindow("005003"));
+  EXPECT_FALSE(store_->Busy());
+}
+
+TEST_F(WindowStoreReentry, AQuestionThatCannotBeShownEndsTheAttemptsAfterOneProbe) {
+  GoneOwner gone;
+  store_ = std::make_unique<TWindowStore>(&gone);
+  ForeignWindowThread hung(Named("hung"));
+  ASSERT_TRUE(store_->StoreWindow(hung.Window()));
+  const DWORD hangMs = 12000;
+  ASSERT_TRUE(hung.Hang(hangMs));
+  const DWORD start = GetTickCount();
+  store_->RestoreAll();
+  // One probe of 5 s, not one after another for as long as the window hangs.
+  EXPECT_LT(GetTickCount() - start, hangMs - 2000);
+  EXPECT_EQ(0, g_questions);
+  // During a session nothing was answered: the window stays stored.
+  ASSERT_EQ(1u, store_->Count());
+  EXPECT_EQ((std::vector<std::string>{"005000"}), HkcuValueNames(kTrayIconKey));
+}
+
+TEST_F(WindowStoreReentry, AtTheEndStopTellsTheWindowToShowItselfOnceItAnswers) {
+  ForeignWindowThread hung(Named("hung"));
+  ASSERT_TRUE(store_->StoreWindow(hung.Window()));
+  const DWORD hangMs = 9000;
+  ASSERT_TRUE(hung.Hang(hangMs));
+  const DWORD start = GetTickCount();
+  store_->SetEnding(true);
+  g_inQuestion = [](HWND) { return kAnswerStop; };
+  store_->RestoreAll();
+  EXPECT_EQ(1, g_questions);
+  EXPECT_LT(GetTickCount() - start, hangMs);  // not waited for
+  EXPECT_EQ(0u, store_->Count());
+  EXPECT_TRUE(HkcuValueNames(kTrayIconKey).empty());
+  // Nothing is left to bring it back: it comes back by itself.
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(hung.Window()) && !IsIconic(hung.Window()); }, hangMs + 5000));
+}
+
+TEST_F(WindowStoreReentry, TakingOverAHungHiddenWindowDoesNotWaitForIt) {
+  ForeignWindowOptions options = Named("hidden and hung");
+  options.visible = false;
+  ForeignWindowThread hung(options);
+  ASSERT_TRUE(WriteHkcuDword(kTrayIconKey, "005007", static_cast<DWORD>(reinterpret_cast<UINT_PTR>(hung.Window()))));
+  const DWORD hangMs = 8000;
+  ASSERT_TRUE(hung.Hang(hangMs));
+  const DWORD start = GetTickCount();
+  store_->AdoptPersistedWindows();
+  EXPECT_LT(GetTickCount() - start, hangMs - 2000);
+  ASSERT_EQ(1u, store_->Count());
+  EXPECT_EQ(hung.Window(), ValueWindow("005000"));
+  // Told without waiting, it minimizes once it answers, and stays hidden.
+  EXPECT_TRUE(WaitUntil([&] { return IsIconic(hung.Window()) != FALSE; }, hangMs + 5000));
+  EXPECT_FALSE(IsWindowVisible(hung.Window()));
+}
+
+TEST_F(WindowStoreReentry, NeverStoresOrListsItsOwnWindowsTheTaskbarOrTheTray) {
+  HWND own = CreateWindowExA(0, "STATIC", "own", WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 0, 50, 50, nullptr, nullptr,
+                             nullptr, nullptr);
+  ASSERT_NE(nullptr, own);
+  ForeignWindowOptions taskbar = Named("taskbar"), tray = Named("Wine System Tray"), secondTaskbar = Named("bar 2");
+  taskbar.className = "Shell_TrayWnd";
+  tray.className = "__winex11_standalone_tray";
+  secondTaskbar.className = "Shell_SecondaryTrayWnd";
+  ForeignWindowThread taskbarWindow(taskbar), trayWindow(tray), secondWindow(secondTaskbar), user(Named("user"));
+  const THandleList candidates = EnumerateCandidateWindows();
+  auto listed = [&](HWND w) { return std::find(candidates.begin(), candidates.end(), w) != candidates.end(); };
+  EXPECT_TRUE(listed(user.Window()));
+  for (HWND never : {own, taskbarWindow.Window(), trayWindow.Window(), secondWindow.Window()}) {
+    SCOPED_TRACE(WindowClassName(never));
+    EXPECT_FALSE(listed(never));
+    EXPECT_FALSE(store_->StoreWindow(never));
+    EXPECT_TRUE(IsWindowVisible(never));
+  }
+  // An edited value naming one of them is not taken over either.
+  ShowWindow(own, SW_HIDE);
+  ASSERT_TRUE(WriteHkcuDword(kTrayIconKey, "005000", static_cast<DWORD>(reinterpret_cast<UINT_PTR>(own))));
+  store_->AdoptPersistedWindows();
+  EXPECT_EQ(0u, store_->Count());
+  DestroyWindow(own);
 }

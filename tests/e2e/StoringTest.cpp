@@ -5,113 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "tests/support/E2eHarness.h"
-#include "tests/support/OpenMenuKeys.h"
-#include "tests/support/StowpaneProcess.h"
+#include "tests/e2e/StoringFixture.h"
 
-namespace {
-
-constexpr UINT kAppIconId = 4000;
-constexpr UINT kAppIconMessage = 0x8FA0;
-constexpr DWORD kWaitMs = 5000;
-constexpr DWORD kTimerPeriodMs = 300;
-
-const WindowState kStored{true, false, true, true};
-const WindowState kShown{true, true, false, true};
-
-UINT IconMessage(int id) { return 0x8000 + static_cast<UINT>(id); }
-
-std::string ValueName(int id) {
-  char name[16];
-  std::snprintf(name, sizeof name, "%06d", id);
-  return name;
-}
-
-// Every test starts with no settings and no stored windows, a stand-in
-// taskbar that logs every tray call, and a fast timer.
-class Storing : public ::testing::Test {
- protected:
-  Storing() : settings_(kApplicationKey) {}
-  void SetUp() override {
-    ASSERT_TRUE(WriteHkcuDword(kApplicationKey, "PeriodicTimer", kTimerPeriodMs));
-    ASSERT_TRUE(tray_.Start());
-  }
-  void StartStowpane(const std::string& arguments = std::string()) {
-    ASSERT_TRUE(stowpane_.Start(arguments));
-    main_ = stowpane_.WaitForMainWindow();
-    ASSERT_NE(nullptr, main_);
-    ASSERT_TRUE(tray_.WaitForRecord(TrayCall("ADD", main_, kAppIconId), kWaitMs));
-  }
-  // The tray menu opened by a click on the application icon; `keys` typed into it.
-  bool UseTrayMenu(const std::vector<UINT>& keys) {
-    PostMessageA(main_, kAppIconMessage, kAppIconId, WM_LBUTTONDOWN);
-    return PressKeysInOpenMenu(stowpane_.Process().Id(), keys, kWaitMs);
-  }
-  // The window comes to the front, so it is the first item of the tray menu, and is chosen there.
-  bool StoreThroughTrayMenu(HWND window) {
-    if (!RaiseToTop(window)) return false;
-    return UseTrayMenu({VK_DOWN, VK_RETURN});
-  }
-  static bool RaiseToTop(HWND window) { return RaiseAboveOtherWindows(window, kWaitMs); }
-  // The stored windows as the registry lists them: value name -> handle.
-  std::map<std::string, HWND> TrayValues() const {
-    std::map<std::string, HWND> values;
-    for (const std::string& name : HkcuValueNames(kTrayIconKey)) {
-      values[name] = reinterpret_cast<HWND>(static_cast<UINT_PTR>(ReadHkcuDword(kTrayIconKey, name).value_or(0)));
-    }
-    return values;
-  }
-  // Stores each window through the tray menu and waits until it is hidden with its icon.
-  void StoreEach(const std::vector<HWND>& windows) {
-    for (HWND window : windows) {
-      const size_t before = tray_.Icons().size();
-      ASSERT_TRUE(StoreThroughTrayMenu(window));
-      ASSERT_TRUE(WaitForWindowState(window, kStored, kWaitMs));
-      ASSERT_TRUE(WaitUntil([&] { return tray_.Icons().size() == before + 1; }, kWaitMs));
-    }
-  }
-  // A question of Stowpane's (a visible shape that is not its main window) with the button `id`.
-  HWND WaitForQuestion(int id, DWORD timeoutMs) {
-    HWND found = nullptr;
-    WaitUntil(
-        [&] {
-          for (HWND w : FindTopLevelWindows({kMainWindowClass, std::nullopt, stowpane_.Process().Id()})) {
-            if (w != main_ && IsWindowVisible(w) && GetDlgItem(w, id) != nullptr) found = w;
-          }
-          return found != nullptr;
-        },
-        timeoutMs);
-    return found;
-  }
-  static void Press(HWND question, int id) {
-    PostMessageA(question, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(question, id)));
-  }
-  std::optional<TrayRecord> IconOf(int id) const { return tray_.FindIcon(main_, static_cast<UINT>(id)); }
-  bool WaitForIcon(int id, bool present) const {
-    return WaitUntil([&] { return IconOf(id).has_value() == present; }, kWaitMs);
-  }
-
-  ClearedHkcuKey settings_;
-  FakeTaskbar tray_;
-  StowpaneProcess stowpane_;
-  HWND main_ = nullptr;
-};
-
-TestWindowOptions Titled(const std::string& title) {
-  TestWindowOptions options;
-  options.title = title;
-  options.windowIcons = testwindow::kBothIcons;
-  return options;
-}
-
-}  // namespace
+using namespace storing;
 
 TEST_F(Storing, TheTrayMenuStoresRealProgramsWithTheirIconsAndValues) {
   ChildProcess notepad, winemine;
@@ -359,8 +260,10 @@ TEST_F(Storing, RestoreAllAsksAboutHungWindowsWhileOthersCloseAndReleasesEachOnc
 
   EXPECT_TRUE(WaitForWindowState(late.Window(), kShown, kWaitMs));
   EXPECT_TRUE(WaitForWindowState(plain.Window(), kShown, kWaitMs));
-  EXPECT_TRUE(WaitUntil([&] { return TrayValues().empty(); }, kWaitMs));
-  // Stop leaves the window hidden and no longer tracked.
+  // Stop leaves the window stored, to be tried again: hidden, with its value
+  // and its icon back.
+  EXPECT_TRUE(WaitUntil([&] { return TrayValues().size() == 1; }, kWaitMs));
+  EXPECT_EQ(stopped.Window(), TrayValues()["005000"]);
   EXPECT_FALSE(IsWindowVisible(stopped.Window()));
   std::map<UINT, int> deletes;
   const auto records = tray_.Records();
@@ -368,8 +271,13 @@ TEST_F(Storing, RestoreAllAsksAboutHungWindowsWhileOthersCloseAndReleasesEachOnc
     if (records[i].operation == "DELETE") ++deletes[records[i].id];
   }
   EXPECT_EQ((std::map<UINT, int>{{5000, 1}, {5001, 1}, {5002, 1}, {5003, 1}}), deletes);
-  EXPECT_EQ(1u, tray_.Icons().size());
+  EXPECT_TRUE(WaitForIcon(5000, true));
+  EXPECT_EQ(2u, tray_.Icons().size());
+  // The exit gives it back once it answers.
+  ASSERT_TRUE(stopped.WaitForEvent("AWAKE", 15000));
   ASSERT_TRUE(stowpane_.Exit());
+  EXPECT_EQ(kShown, ReadWindowState(stopped.Window()));
+  EXPECT_TRUE(TrayValues().empty());
 }
 
 TEST_F(Storing, ACancelledEndOfSessionStoresTheSameWindowsAgainOnce) {

@@ -45,6 +45,9 @@ bool TFile::ReadAll(TByteBuffer& buffer) {
   SetLastError(NO_ERROR);
   const DWORD size = GetFileSize(handle_.Get(), &high);
   if (size == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return Done(false);
+  // One read takes at most 4 GB less a byte: a larger file would be read as
+  // its low 32 bits of size, a part passed off as the whole.
+  if (high != 0) return Done(false);
   if (size == 0) {
     // One read all the same: a file that cannot be read fails here too.
     DWORD none = 0;
@@ -56,8 +59,11 @@ bool TFile::ReadAll(TByteBuffer& buffer) {
   if (!bytes) return Done(false);
   DWORD read = 0;
   const bool ok = ReadFile(handle_.Get(), bytes.get(), size, &read, nullptr) != FALSE;
+  // A short read leaves nothing: a caller that misses the result must not
+  // take half a file for the file.
+  if (!ok || read != size) return Done(false);
   buffer.Assign(bytes.get(), read);
-  return Done(ok && read == size);
+  return Done(true);
 }
 
 bool TFile::Write(const TByteBuffer& buffer) {

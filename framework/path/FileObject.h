@@ -38,8 +38,8 @@ class TFile {
   // The file ends at the current position.
   bool Truncate();
   // From the current position to the size the file has now, in one read;
-  // ok only when every byte came. `buffer` holds what was read, and is empty
-  // when the file is not open.
+  // ok only when every byte came, and never for a file of 4 GB or more.
+  // `buffer` holds the bytes read when ok, and is empty otherwise.
   bool ReadAll(TByteBuffer& buffer);
   // The whole buffer at the current position in one write; ok only when
   // every byte went.

@@ -41,10 +41,13 @@ void RegisterFieldClass(WNDPROC procedure) {
 
 TString DroppedFileName(HWND window, HDROP drop) {
   if (window != nullptr) SetForegroundWindow(GetAncestor(window, GA_ROOT));
+  // A longer name would come back cut, and a cut path may name another
+  // file: such a drop gives no name at all.
   char path[MAX_PATH + 1] = {};
-  DragQueryFileA(drop, 0, path, sizeof path);
-  TString name(path);
-  if (ToLowerLetters(ExtensionOf(name)) == TString("lnk")) {
+  const UINT length = DragQueryFileA(drop, 0, nullptr, 0);
+  TString name;
+  if (length <= MAX_PATH && DragQueryFileA(drop, 0, path, sizeof path) == length) name = TString(path);
+  if (!name.IsEmpty() && ToLowerLetters(ExtensionOf(name)) == TString("lnk")) {
     // The shell-link object needs COM on this thread; the pair leaves the
     // thread as it was.
     const HRESULT com = CoInitialize(nullptr);
@@ -224,6 +227,7 @@ void TOwnerDrawComboboxElement::TextChanged() {
 
 void TOwnerDrawComboboxElement::OnDropFiles(HDROP drop) {
   const TString name = DroppedFileName(Field(), drop);
+  if (name.IsEmpty()) return;
   current_ = name;
   typed_ = name;
   SetEditText(name);

@@ -109,6 +109,7 @@ class TOwnerDrawComboboxElement : public THistoryElement {
 };
 
 // The first file of a drop on `window`, as a path of at most MAX_PATH
-// characters; a shortcut (".lnk" in any case) gives its target when it can be
-// read. Brings `window`'s top-level window to the front and ends the drop.
+// characters; empty when its name is longer (the field leaves its text as it
+// was). A shortcut (".lnk" in any case) gives its target when it can be read.
+// Brings `window`'s top-level window to the front and ends the drop.
 TString DroppedFileName(HWND window, HDROP drop);

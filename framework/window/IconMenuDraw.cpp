@@ -85,6 +85,25 @@ void DrawCheckMark(HDC dc, const RECT& cell, COLORREF colour) {
   DeleteObject(pen);
 }
 
+// The whole menu the picture decorates: the menu window's client area. The
+// clip box is only the part being repainted, and a picture placed by it
+// lands elsewhere on every partial repaint. A context of no window (a menu
+// drawn off screen) decorates its whole bitmap.
+RECT MenuArea(HDC dc) {
+  RECT area{};
+  HWND menuWindow = WindowFromDC(dc);
+  if (menuWindow != nullptr) {
+    GetClientRect(menuWindow, &area);
+    return area;
+  }
+  BITMAP bitmap{};
+  if (GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof bitmap, &bitmap) == sizeof bitmap) {
+    area.right = bitmap.bmWidth;
+    area.bottom = bitmap.bmHeight;
+  }
+  return area;
+}
+
 void DrawSeparator(HDC dc, const RECT& area) {
   RECT line = area;
   line.left += 1;
@@ -119,10 +138,9 @@ bool DrawIconMenuItem(const DRAWITEMSTRUCT& draw) {
   }
   FillSolid(dc, area, backColour);
   if (!highlighted && !IsPaletteDisplay(dc)) {
-    RECT clip{};
-    GetClipBox(dc, &clip);
-    DrawBackgroundPiece(*MenuBackground(), dc, 0, 0, clip.right - clip.left, clip.bottom - clip.top, area.left,
-                        area.top, area.right - area.left, area.bottom - area.top);
+    const RECT menu = MenuArea(dc);
+    DrawBackgroundPiece(*MenuBackground(), dc, menu.left, menu.top, menu.right - menu.left, menu.bottom - menu.top,
+                        area.left, area.top, area.right - area.left, area.bottom - area.top);
   }
   if (item->IsSeparator()) {
     DrawSeparator(dc, area);

@@ -316,13 +316,16 @@ void TShape::Build() {
   sounding_ = false;
   paintList_.clear();
   accelerators_.clear();
+  // Before anything takes an id: every build of the shape gives the same
+  // ids, and the status bar's never meets a control's.
+  controlIdCounter_ = kGeneratedIdBase;
   CreateHandle();
   if (handle_ == nullptr) return;
   SetPropA(handle_, kDialogProperty, this);
   ExtendSystemMenu();
   systemIcons_ = AttachSystemMenuIcons(handle_);
   if (statusBarId_ != 0) {
-    const int id = statusBarId_ == -1 ? controlIdCounter_ : statusBarId_;
+    const int id = statusBarId_ == -1 ? kGeneratedIdBase : statusBarId_;
     statusBar_ = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | CCS_BOTTOM | SBARS_SIZEGRIP, "", handle_,
                                      static_cast<UINT>(id));
   }
@@ -337,7 +340,6 @@ void TShape::Build() {
 
 void TShape::CreateContent() {
   captions_.clear();
-  controlIdCounter_ = 5000;
   HDC dc = GetDC(handle_);
   HGDIOBJ previous = dc != nullptr ? SelectObject(dc, Font()) : nullptr;
   const TLayoutSize size = content_.Measure(*this, dc);

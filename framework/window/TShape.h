@@ -89,6 +89,7 @@ class TShape : public TWindow, public TShapeSettings {
   const TString& Title() const { return title_; }
   void SetMenu(HMENU menu) { menu_ = menu; }
   HMENU Menu() const { return menu_; }
+  // `id` 0: none; -1: the id just below the generated ones (kGeneratedIdBase).
   void SetStatusBar(int id) { statusBarId_ = id; }
   HWND StatusBar() const { return statusBar_; }
   // The menu help text the status bar shows, and whether its item is usable.
@@ -108,6 +109,8 @@ class TShape : public TWindow, public TShapeSettings {
   // What elements use while the shape is built.
   void AddCaption(TString* caption);
   void AddToPaintList(TElement* element);
+  // Generated control ids count from kGeneratedIdBase + 1 in every build.
+  static constexpr int kGeneratedIdBase = 5000;
   int NextControlId() { return ++controlIdCounter_; }
   // A message sound this shape started; closing the shape stops it.
   bool Sounding() const { return sounding_; }
@@ -190,7 +193,7 @@ class TShape : public TWindow, public TShapeSettings {
   bool ownerWasEnabled_ = false;
   bool disabledOwner_ = false;
   bool sounding_ = false;
-  int controlIdCounter_ = 5000;
+  int controlIdCounter_ = kGeneratedIdBase;
   TAcceleratorTable accelerators_;
   TGroupElement content_{kDockFill, kAlignCentre, 12, 12};
   int horizontalMargin_ = 12;

@@ -90,11 +90,48 @@ TAction CloseBox() {
   return [](HWND shape) { SendMessageA(shape, WM_SYSCOMMAND, SC_CLOSE, 0); };
 }
 
+// The shutdown privilege of this process's token: 1 enabled, 0 held but
+// disabled, -1 unknown.
+int ShutdownPrivilegeState() {
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return -1;
+  LUID shutdown{};
+  std::vector<BYTE> bytes(4096);
+  DWORD size = 0;
+  int state = -1;
+  if (LookupPrivilegeValueA(nullptr, SE_SHUTDOWN_NAME, &shutdown) &&
+      GetTokenInformation(token, TokenPrivileges, bytes.data(), static_cast<DWORD>(bytes.size()), &size)) {
+    const auto* held = reinterpret_cast<const TOKEN_PRIVILEGES*>(bytes.data());
+    for (DWORD i = 0; i < held->PrivilegeCount; ++i) {
+      const LUID& luid = held->Privileges[i].Luid;
+      if (luid.LowPart != shutdown.LowPart || luid.HighPart != shutdown.HighPart) continue;
+      state = (held->Privileges[i].Attributes & SE_PRIVILEGE_ENABLED) != 0 ? 1 : 0;
+    }
+  }
+  CloseHandle(token);
+  return state;
+}
+
+// Disables the privilege again, so that each call must enable it itself.
+bool DisableShutdownPrivilege() {
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) return false;
+  TOKEN_PRIVILEGES privileges{};
+  privileges.PrivilegeCount = 1;
+  privileges.Privileges[0].Attributes = 0;
+  const bool ok = LookupPrivilegeValueA(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid) &&
+                  AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
+  CloseHandle(token);
+  return ok && ShutdownPrivilegeState() == 0;
+}
+
 std::vector<UINT> g_exitFlags;
+std::vector<int> g_privilegeAtExit;  // ShutdownPrivilegeState as each exit call saw it
 BOOL g_exitAnswer = TRUE;
 BOOL StubExit(UINT flags, DWORD reason) {
   EXPECT_EQ(0u, reason);
   g_exitFlags.push_back(flags);
+  g_privilegeAtExit.push_back(ShutdownPrivilegeState());
   return g_exitAnswer;
 }
 
@@ -122,6 +159,7 @@ class EmergencyCommands : public ::testing::Test {
     g_lastShape = nullptr;
     g_idleTicks = 0;
     g_exitFlags.clear();
+    g_privilegeAtExit.clear();
     g_exitAnswer = TRUE;
     g_started.clear();
     g_startAnswers.clear();
@@ -165,9 +203,13 @@ TEST_F(EmergencyCommands, EachConfirmedChoiceEndsWindowsItsOwnWay) {
     g_actions.assign(row.actions.begin(), row.actions.end());
     g_titles.clear();
     g_exitFlags.clear();
+    g_privilegeAtExit.clear();
     g_exitAnswer = row.exitAnswer;
+    ASSERT_TRUE(DisableShutdownPrivilege());
     EXPECT_EQ(row.ending, EndWindows(nullptr));
     EXPECT_EQ(row.flags, g_exitFlags);
+    // Without it the real call refuses to shut down or restart.
+    EXPECT_EQ(std::vector<int>(row.flags.size(), 1), g_privilegeAtExit) << "enabled before the exit call";
     EXPECT_TRUE(g_actions.empty()) << "a planned message was not asked";
     ASSERT_EQ(row.actions.size(), g_titles.size()) << "an unplanned message was asked";
     EXPECT_EQ("Windows の終了", g_titles[0]);

@@ -300,7 +300,7 @@ TEST_F(ComboElement, TheOpenListFollowsTheMouseAndScrollsOneEntryPerTick) {
   EXPECT_EQ(StockIcon(kApplicationStockIcon), combo->CurrentIcon());
 }
 
-TEST_F(ComboElement, ADroppedShortcutPutsItsTargetInTheEdit) {
+TEST_F(ComboElement, ADropPutsItsNameOrShortcutTargetInTheEditButNeverACutName) {
   TComApartment com;
   ASSERT_TRUE(com.Ok());
   TShellTestFolder folder;
@@ -319,23 +319,37 @@ TEST_F(ComboElement, ADroppedShortcutPutsItsTargetInTheEdit) {
     GlobalUnlock(memory);
     return reinterpret_cast<WPARAM>(memory);
   };
+  // A name of `length` characters in the folder; it need not exist.
+  const auto named = [&](size_t length) {
+    const std::string start = folder.Path() + "\\";
+    return start + std::string(length - start.size() - 4, 'n') + ".txt";
+  };
   struct Case {
     const char* why;
     std::string dropped;
     std::string shown;
+    bool taken;
   } cases[] = {
-      {"a file: its name", target, target},
-      {"a shortcut in any case: its target", folder.File("Link.LNK"), target},
-      {"a shortcut that cannot be read: its own path", folder.File("broken.lnk"), folder.File("broken.lnk")},
+      {"a file: its name", target, target, true},
+      {"a shortcut in any case: its target", folder.File("Link.LNK"), target, true},
+      {"a shortcut that cannot be read: its own path", folder.File("broken.lnk"), folder.File("broken.lnk"), true},
+      {"a name of MAX_PATH characters fits the field", named(MAX_PATH), named(MAX_PATH), true},
+      {"one character more would be cut to another name: the field stays", named(MAX_PATH + 1), named(MAX_PATH),
+       false},
+      {"far longer: the field stays", named(1000), named(MAX_PATH), false},
   };
   for (const Case& c : cases) {
     shape_.changes.clear();
+    TIconSource* const iconBefore = combo->CurrentIcon();
     // Dropped on the edit, which hands the drop to the field.
     SendMessageA(combo->Edit(), WM_DROPFILES, drop(c.dropped), 0);
     EXPECT_EQ(c.shown, TextOf(combo->Edit())) << c.why;
     EXPECT_TRUE(combo->IconSetByDrop()) << c.why;
     EXPECT_NE(nullptr, combo->CurrentIcon()) << c.why;
-    EXPECT_EQ(1u, shape_.changes.size()) << c.why;
+    if (!c.taken) {
+      EXPECT_EQ(iconBefore, combo->CurrentIcon()) << c.why;
+    }
+    EXPECT_EQ(c.taken ? 1u : 0u, shape_.changes.size()) << c.why;
   }
   // Typing afterwards gives the icon back to the text.
   SendMessageA(combo->Edit(), WM_CHAR, 'z', 1);

@@ -13,6 +13,7 @@
 #include "framework/base/Owners.h"
 #include "framework/icons/HandleIcon.h"
 #include "framework/icons/IconFactories.h"
+#include "framework/window/BackgroundPicture.h"
 #include "framework/window/ShapeCommands.h"
 #include "tests/win/icons/IconTestSupport.h"
 
@@ -349,6 +350,60 @@ TEST(HandleIconMenuMessage, DrawsIconSelectionGrayedTextAndCheckFrame) {
   DrawItem(checkOnly, "&Standby", nullptr, ODS_CHECKED);
   const RECT cell{2, checkOnly.iconTop, 18, checkOnly.iconTop + 16};
   EXPECT_GT(checkOnly.canvas.Count(cell, Rgb(COLOR_MENUTEXT)), 6) << "a check mark stands in for the icon";
+}
+
+// A menu's bottom item, drawn through the menu window's own context once
+// with the whole window to paint and once as a partial repaint that reaches
+// only the item (the clip box is then the item): the poster sits in the
+// window's bottom-right corner both times, so both look alike.
+TEST(HandleIconMenuMessage, ThePosterKeepsItsPlaceInTheMenuWindowOnAPartialRepaint) {
+  TMenuHandle menu(CreatePopupMenu());
+  AppendMenuA(menu.Get(), MF_STRING, 10, "&Restore all");
+  auto object = MakeIconMenu(menu.Get(), {ByCommand(10, GreenIcon())});
+  ASSERT_TRUE(AttachIconMenu(*object));
+  const TIconMenuItem* item = ItemAt(menu.Get(), 0);
+  // Wine's scheme gives menus the highlight's white, which leaves the relief
+  // invisible: a dark highlight shows it, until the test ends.
+  struct TDarkRelief {
+    TDarkRelief() { RecolourPicture(*MenuBackground(), GetSysColor(COLOR_MENU), RGB(0, 0, 0)); }
+    ~TDarkRelief() { RecolourForMenus(*MenuBackground()); }
+  } darkRelief;
+  const int width = 220;
+  const int height = 160;
+  const int itemHeight = item->Size().height;
+  ASSERT_LE(2 * itemHeight, height) << "a poster placed by the item's clip box would miss the item";
+  // Topmost and clear of the system tray's corner: nothing covers the pixels read back.
+  HWND window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 300, 300,
+                                width, height, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(nullptr, window);
+  UpdateWindow(window);
+  const RECT area{0, height - itemHeight, width, height};
+  const auto drawn = [&](bool partial) {
+    HDC dc = GetDC(window);
+    PatBlt(dc, 0, 0, width, height, BLACKNESS);
+    if (partial) IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    DRAWITEMSTRUCT draw{ODT_MENU, 0, 10, ODA_DRAWENTIRE, 0, reinterpret_cast<HWND>(menu.Get()), dc, area,
+                        reinterpret_cast<ULONG_PTR>(item)};
+    EXPECT_TRUE(DrawIconMenuItem(draw));
+    ReleaseDC(window, dc);
+    auto shown = std::make_unique<TMenuCanvas>(width, itemHeight);
+    HDC screen = GetDC(window);
+    BitBlt(shown->Dc(), 0, 0, width, itemHeight, screen, 0, area.top, SRCCOPY);
+    ReleaseDC(window, screen);
+    return shown;
+  };
+  const auto whole = drawn(false);
+  const auto part = drawn(true);
+  DestroyWindow(window);
+  // Right of the label only the fill and the poster's bottom rows show.
+  const RECT right{width / 2, 0, width, itemHeight};
+  const int rightPixels = (right.right - right.left) * itemHeight;
+  ASSERT_LT(whole->Count(right, Rgb(COLOR_MENU)), rightPixels) << "the poster shows in the item";
+  int differing = 0;
+  for (int y = 0; y < itemHeight; ++y) {
+    for (int x = 0; x < width; ++x) differing += whole->At(x, y) != part->At(x, y) ? 1 : 0;
+  }
+  EXPECT_EQ(0, differing);
 }
 
 TEST(HandleIconMenuMessage, DrawsNothingForItemDataNotItsOwn) {

@@ -1,5 +1,6 @@
 #include <windows.h>
 #include <commdlg.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,8 @@
 
 #include "framework/icons/IconFactories.h"
 #include "framework/icons/IconSource.h"
+#include "framework/path/ShellLink.h"
+#include "framework/path/SpecialFolder.h"
 #include "framework/registry/RegGlobalKeys.h"
 #include "framework/registry/RegSection.h"
 #include "framework/registry/TRegValue.h"
@@ -21,6 +24,7 @@
 #include "framework/window/pure/History.h"
 #include "tests/support/CountingShape.h"
 #include "tests/support/PlayedUser.h"
+#include "tests/support/ShellTestFolder.h"
 #include "tests/support/ThrowawayRegKey.h"
 #include "tests/support/WindowQueries.h"
 
@@ -195,6 +199,29 @@ TEST_F(NamePicker, LoadingKeepsTheTwentyNewestPerKeyAndMergesTheKeys) {
   EXPECT_EQ(newest, History(*picker));
   EXPECT_EQ(15u, Values(".pk1").size()) << "rows past the twentieth are neither read nor deleted";
   EXPECT_EQ(15u, Values(".pk2").size());
+}
+
+TEST_F(NamePicker, TheUsersRecentDocumentsComeBeforeTheStoresNewestNames) {
+  const std::string recent = ExistingFile("pk1");
+  const std::string stored = ExistingFile("pk1");
+  Plant(".pk1", Stamp(41), stored);
+  Plant(".pk1", Stamp(40), recent);  // shown once, in the recent documents' place
+  // The prefix's own recent-documents folder, with a shortcut of ours in it
+  // for the length of the test.
+  TComApartment com;
+  ASSERT_TRUE(com.Ok());
+  const TString folder = SpecialFolder(CSIDL_RECENT);
+  ASSERT_FALSE(folder.IsEmpty());
+  CreateDirectoryA(folder.c_str(), nullptr);
+  struct TLink {
+    std::string path;
+    ~TLink() { DeleteFileA(path.c_str()); }
+  } link{folder.Bytes() + "picker_" + std::to_string(GetCurrentProcessId()) + ".lnk"};
+  ASSERT_TRUE(CreateShortcut(TString(link.path.c_str()), TString(recent.c_str()), TString()));
+  auto picker = FilePicker();
+  TRegSection dialog = OpenSection(ApplicationKeys(), "Dialog");
+  picker->Load(dialog.Keys());
+  EXPECT_EQ((std::vector<std::string>{recent, stored}), History(*picker));
 }
 
 TEST_F(NamePicker, LoadingDropsValuesOfVanishedFilesButKeepsDuplicates) {

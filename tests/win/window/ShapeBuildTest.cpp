@@ -196,6 +196,25 @@ TEST_F(ShapeBuild, CaptionsCompetingForALetterGetDistinctOnesAndIdsCountFrom5001
   Close(shape);
 }
 
+TEST_F(ShapeBuild, EveryBuildOfAShapeGivesTheSameIdsAndTheStatusBarItsOwn) {
+  TShape shape(nullptr, "again");
+  shape.SetStatusBar(-1);
+  auto* first = shape.Content().Add(DemoButton("first"));
+  auto* second = shape.Content().Add(DemoButton("second"));
+  auto* third = shape.Content().Add(DemoCheckBox("third"));
+  const auto ids = [&] {
+    return std::vector<int>{GetDlgCtrlID(shape.StatusBar()), GetDlgCtrlID(first->Window()),
+                            GetDlgCtrlID(second->Window()), GetDlgCtrlID(third->Window())};
+  };
+  const std::vector<int> expected{5000, 5001, 5002, 5003};
+  for (const char* build : {"first build", "second build of the same object", "third build"}) {
+    Open(shape);
+    ASSERT_NE(nullptr, shape.StatusBar()) << build;
+    EXPECT_EQ(expected, ids()) << build;
+    Close(shape);
+  }
+}
+
 TEST_F(ShapeBuild, SystemCommandsTopmostCentreAndTranslucent) {
   TShape shape(nullptr, "commands");
   shape.SetPlacementName("Commands");

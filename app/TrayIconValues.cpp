@@ -45,18 +45,30 @@ void DeleteAllTrayIconValues() {
   keys.Close();
 }
 
-std::vector<HWND> TakeTrayIconValues() {
-  std::vector<HWND> windows;
+std::vector<TKeptValue> ReadTrayIconValues() {
+  std::vector<TKeptValue> values;
   TRegKeyList keys = TrayIconKeys();
-  if (keys.Create() != ERROR_SUCCESS) return windows;
+  if (keys.Create() != ERROR_SUCCESS) return values;
   TTextList names;
   EnumValueNames(keys.Handle(0), names);
   for (const TString& name : names) {
     DWORD handle = 0;
     if (keys.ReadDword(name, handle) != ERROR_SUCCESS) handle = 0;
-    windows.push_back(reinterpret_cast<HWND>(static_cast<UINT_PTR>(handle)));
+    values.push_back({name, handle, false});
   }
-  DeleteAllValues(keys.Handle(0));
   keys.Close();
-  return windows;
+  return values;
+}
+
+void ApplyTrayIconSteps(const std::vector<TValueStep>& steps) {
+  TRegKeyList keys = TrayIconKeys();
+  if (keys.Create() != ERROR_SUCCESS) return;
+  for (const TValueStep& step : steps) {
+    if (step.kind == TValueStep::kWrite) {
+      TRegDword(keys, step.name).Write(step.handle);
+    } else {
+      keys.DeleteValue(step.name);
+    }
+  }
+  keys.Close();
 }

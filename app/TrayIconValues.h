@@ -8,12 +8,16 @@
 
 #include <vector>
 
+#include "app/pure/TakeOverPlan.h"
+
 void WriteTrayIconValue(int iconId, HWND window);
 void DeleteTrayIconValue(int iconId);
 // Whether a value of that id is kept, of any type.
 bool TrayIconValueExists(int iconId);
 // Forgets every stored window of a previous run.
 void DeleteAllTrayIconValues();
-// The handles of every value in the order the registry lists them (null for
-// a value that is no DWORD), after which every value is deleted.
-std::vector<HWND> TakeTrayIconValues();
+// Every value in the order the registry lists them, with its handle (0 for
+// a value that is no DWORD); nothing is deleted.
+std::vector<TKeptValue> ReadTrayIconValues();
+// Carries out a take-over's writes and deletions in their order.
+void ApplyTrayIconSteps(const std::vector<TValueStep>& steps);

@@ -225,15 +225,28 @@ void TWindowStore::IconizeAllAgain() {
 }
 
 void TWindowStore::AdoptPersistedWindows() {
-  for (HWND window : TakeTrayIconValues()) {
+  std::vector<TKeptValue> values = ReadTrayIconValues();
+  THandleList windows;
+  for (TKeptValue& value : values) {
+    const HWND window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(value.handle));
     if (window == nullptr || !IsWindow(window) || IsWindowVisible(window) || !IsWindowEnabled(window)) continue;
     // An edited value may name one of our own windows, or the tray's.
     if (IsNeverStored(window)) continue;
     // A handle listed twice is taken once: two icons for one window would
     // leave one behind when it is given back.
+    if (std::find(windows.begin(), windows.end(), window) != windows.end()) continue;
     if (table_.FindByWindow(window) != nullptr || Pending(window)) continue;
-    // Every value was taken: with an empty table the ids run 5000, 5001, ...
-    TStoredWindow& record = table_.Append(std::make_unique<TStoredWindow>(window, ChooseIconId()));
+    value.takenOver = true;
+    windows.push_back(window);
+  }
+  // The ids run on from the table's (empty at a start): 5000, 5001, ...
+  int firstId = kFirstStoredIconId;
+  for (size_t i = 0; i < table_.Count(); ++i) firstId = std::max(firstId, table_.At(i).iconId + 1);
+  // The values are renumbered before anything is hidden again: a copy killed
+  // meanwhile leaves every window a value to be found by.
+  ApplyTrayIconSteps(PlanTakeOver(values, firstId));
+  for (size_t i = 0; i < windows.size(); ++i) {
+    TStoredWindow& record = table_.Append(std::make_unique<TStoredWindow>(windows[i], firstId + static_cast<int>(i)));
     HideAndIconize(record);
   }
 }

@@ -349,6 +349,10 @@ void TMainWindow::GiveEverythingBack() {
 
 void TMainWindow::EndProgram() {
   if (!IsWindow(Handle())) return;
+  if (store_.Busy()) {
+    endPending_ = TEndPending::Close;
+    return;
+  }
   GiveEverythingBack();
   EndShape(-1);
 }

@@ -194,6 +194,25 @@ class SpacedProgram {
   bool copied_ = false;
 };
 
+bool IsTopmost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+// Whether `upper` comes before `lower` among the top-level windows.
+bool IsAbove(HWND upper, HWND lower) {
+  for (HWND w = GetWindow(lower, GW_HWNDPREV); w != nullptr; w = GetWindow(w, GW_HWNDPREV)) {
+    if (w == upper) return true;
+  }
+  return false;
+}
+
+// The top-level windows of process `processId` that `owner` owns.
+std::vector<HWND> OwnedWindows(HWND owner, DWORD processId) {
+  std::vector<HWND> owned;
+  for (HWND window : FindTopLevelWindows({"", std::nullopt, processId})) {
+    if (GetWindow(window, GW_OWNER) == owner) owned.push_back(window);
+  }
+  return owned;
+}
+
 TestWindowOptions Titled(const std::string& title) {
   TestWindowOptions options;
   options.title = title;
@@ -214,10 +233,22 @@ TEST_F(Emergency, TheEmergencyWindowStandsInForTheTaskbarUntilTheUserClosesIt) {
   ASSERT_TRUE(PressKeysInOpenMenu(stowpane_.Process().Id(), {VK_DOWN, VK_RETURN}, kWaitMs));
   ASSERT_TRUE(WaitForWindowState(stored.Window(), kStored, kWaitMs));
 
+  TestWindowProcess other;
+  ASSERT_TRUE(other.Start(Titled("other")));
   tray_.Kill();
   ASSERT_TRUE(WaitForEmergencyWindow(true));
-  // Always on top is not checked here: with Wine's desktop process ended (as
-  // this suite does to own the taskbar), Wine makes no window topmost.
+  // Always on top though it owns the closed settings dialog, which stays out
+  // of the top: another program's window brought to the front stays below it.
+  EXPECT_TRUE(IsTopmost(main_));
+  SetWindowPos(other.Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  EXPECT_TRUE(IsAbove(main_, other.Window()));
+  const std::vector<HWND> owned = OwnedWindows(main_, stowpane_.Process().Id());
+  EXPECT_FALSE(owned.empty()) << "the settings dialog";
+  for (HWND window : owned) {
+    if (!IsWindowVisible(window)) {
+      EXPECT_FALSE(IsTopmost(window));
+    }
+  }
   EXPECT_TRUE(IsWindowEnabled(main_));
   EXPECT_NE(nullptr, GetDlgItem(main_, 113));
   RECT window{}, work{};

@@ -107,15 +107,7 @@ TEST(LongRun, StoringAndGivingBackManyTimesLeavesTheProgramsResourcesFlat) {
   ASSERT_TRUE(tray.Start());
   std::vector<std::unique_ptr<TestWindowProcess>> programs;
   std::vector<HWND> windows;
-  for (int i = 0; i < kWindowCount; ++i) {
-    programs.push_back(std::make_unique<TestWindowProcess>());
-    TestWindowOptions options;
-    options.title = "long run " + std::to_string(i);
-    options.windowIcons = testwindow::kBothIcons;
-    options.menu = i % 2 == 0;
-    ASSERT_TRUE(programs.back()->Start(options));
-    windows.push_back(programs.back()->Window());
-  }
+  ASSERT_TRUE(StartLongRunWindows(kWindowCount, programs, windows));
   StowpaneProcess stowpane;
   ASSERT_TRUE(stowpane.Start());
   const HWND main = stowpane.WaitForMainWindow();

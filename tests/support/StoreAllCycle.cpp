@@ -46,3 +46,17 @@ bool RunStoreAllCycle(HWND mainWindow, DWORD processId, const std::vector<HWND>&
   PostMessageA(mainWindow, WM_COMMAND, kRestoreAllCommand, 0);
   return WaitUntil([&] { return AllVisible(windows, true) && HkcuValueNames(kTrayIconKey).empty(); }, timeoutMs, 2);
 }
+
+bool StartLongRunWindows(int count, std::vector<std::unique_ptr<TestWindowProcess>>& programs,
+                         std::vector<HWND>& windows) {
+  for (int i = 0; i < count; ++i) {
+    programs.push_back(std::make_unique<TestWindowProcess>());
+    TestWindowOptions options;
+    options.title = "long run " + std::to_string(i);
+    options.windowIcons = testwindow::kBothIcons;
+    options.menu = i % 2 == 0;
+    if (!programs.back()->Start(options)) return false;
+    windows.push_back(programs.back()->Window());
+  }
+  return true;
+}

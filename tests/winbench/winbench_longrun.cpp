@@ -45,15 +45,7 @@ int main(int argc, char** argv) {
   if (!tray.Start()) Fail("faketaskbar.exe did not take the taskbar over");
   std::vector<std::unique_ptr<TestWindowProcess>> programs;
   std::vector<HWND> windows;
-  for (int i = 0; i < kWindowCount; ++i) {
-    programs.push_back(std::make_unique<TestWindowProcess>());
-    TestWindowOptions options;
-    options.title = "long run " + std::to_string(i);
-    options.windowIcons = testwindow::kBothIcons;
-    options.menu = i % 2 == 0;
-    if (!programs.back()->Start(options)) Fail("testwindow.exe did not start");
-    windows.push_back(programs.back()->Window());
-  }
+  if (!StartLongRunWindows(kWindowCount, programs, windows)) Fail("testwindow.exe did not start");
   StowpaneProcess stowpane;
   if (!stowpane.Start() || stowpane.WaitForMainWindow() == nullptr) Fail("Stowpane.exe did not start");
   const HWND main = stowpane.MainWindow();

@@ -13,6 +13,7 @@ constexpr const char* kShellClasses[] = {"Shell_TrayWnd", "Shell_SecondaryTrayWn
 bool IsNeverStored(HWND window) {
   // Every window of the program is made on its one thread.
   if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) return true;
+  if (GetAncestor(window, GA_ROOT) != window) return true;
   char name[64] = {};
   if (GetClassNameA(window, name, sizeof name) == 0) return false;
   for (const char* shellClass : kShellClasses) {

@@ -4,9 +4,9 @@
 
 #include "framework/text/TTextList.h"
 
-// Names buffers hold 255 bytes with the terminator. A longer name ends the
-// listing there (the result is then the error that stopped it, usually
-// ERROR_MORE_DATA); ERROR_SUCCESS means every name was listed.
+// Names buffers start at 255 bytes with the terminator and grow for a longer
+// name up to the longest the registry allows. An error ends the listing there
+// (the result is then that error); ERROR_SUCCESS means every name was listed.
 constexpr DWORD kRegNameBufferSize = 255;
 
 // Empties `names`, then appends the key's value names in the registry's order.

@@ -53,6 +53,23 @@ bool SoundsTurnedOff() {
   return no || beep == TString("いいえ");
 }
 
+// The button of the shape's rows that gives `answer`, once created. Help
+// opens the help file and closes nothing, and any other child (the text, the
+// check box) posts a command nothing ends on: neither can be an answer.
+const TButtonDescriptor* AnsweringButton(const TGroupElement& group, DWORD answer) {
+  for (size_t i = 0; i < group.Count(); ++i) {
+    const TElement& child = group.Child(i);
+    if (const auto* row = dynamic_cast<const TButtonRow*>(&child)) {
+      for (const TButtonDescriptor& button : row->Buttons()) {
+        if (button.id != IDHELP && static_cast<DWORD>(button.id) == answer && button.handle != nullptr) return &button;
+      }
+    } else if (const auto* inner = dynamic_cast<const TGroupElement*>(&child)) {
+      if (const TButtonDescriptor* button = AnsweringButton(*inner, answer)) return button;
+    }
+  }
+  return nullptr;
+}
+
 TIconElement* SharedIcon(TIconSource* icon, const char* sound) {
   auto* element = new TIconElement(icon, sound);
   element->SetDock(kDockLeft);
@@ -225,10 +242,11 @@ void TStereotypeCheck::Create(TShape& shape, int x, int y) {
   TCheckElement::Create(shape, x, y);
   if (Control() != nullptr) SetWindowContextHelpId(Control(), kStereotypeHelpId);
   if (skip_) {
-    HWND button = GetDlgItem(shape.Handle(), static_cast<int>(answer_));
+    const TButtonDescriptor* button = AnsweringButton(shape.Content(), answer_);
     if (button != nullptr) {
       // The loop delivers the remembered answer as if the user had pressed it.
-      PostMessageA(shape.Handle(), WM_COMMAND, MAKEWPARAM(answer_, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+      PostMessageA(shape.Handle(), WM_COMMAND, MAKEWPARAM(button->id, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(button->handle));
       return;
     }
     // An answer no button of this message gives (an edited value, a reused

@@ -54,30 +54,36 @@ TEST_F(RegistryEnum, ListsValueAndSubKeyNamesSeparately) {
   EXPECT_EQ((std::vector<std::string>{"MRU", "Serialize", "ﾋﾞｭｰ"}), Sorted(names));
 }
 
-TEST_F(RegistryEnum, ANameTooLongForTheBufferEndsTheListing) {
+// A name longer than the first buffer (an edit by hand) is listed whole, and
+// so is every name after it: a listing that stopped there would lose them.
+TEST_F(RegistryEnum, NamesOfAnyLengthTheRegistryHoldsAreListedWhole) {
+  std::string doubleByte;
+  for (int i = 0; i < 300; ++i) doubleByte += "表";
   struct Case {
-    size_t length;
-    bool complete;
-  } cases[] = {{254, true}, {255, false}, {1000, false}};
+    std::string name;
+    const char* why;
+  } cases[] = {
+      {std::string(254, 'n'), "fills the first buffer"},
+      {std::string(255, 'n'), "one byte more than the first buffer"},
+      {std::string(1000, 'n'), "a buffer that grows more than once"},
+      {std::string(16383, 'n'), "the longest value name"},
+      {doubleByte, "600 bytes of double-byte characters"},
+  };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.why);
     ThrowawayRegKey key;
     ASSERT_TRUE(key.Ok());
-    const std::string name(c.length, 'n');
-    ASSERT_EQ(ERROR_SUCCESS, RawSetValue(key.Handle(), "", name.c_str(), REG_SZ, "x", 2));
+    ASSERT_EQ(ERROR_SUCCESS, RawSetValue(key.Handle(), "", c.name.c_str(), REG_SZ, "x", 2));
     ASSERT_EQ(ERROR_SUCCESS, RawSetValue(key.Handle(), "", "short", REG_SZ, "x", 2));
     TTextList names;
-    const LONG result = EnumValueNames(key.Handle(), names);
-    EXPECT_EQ(c.complete, result == ERROR_SUCCESS) << c.length;
-    if (c.complete) {
-      EXPECT_EQ(2, names.Count()) << c.length;
-    } else {
-      EXPECT_LT(names.Count(), 2) << c.length;
-      EXPECT_EQ(-1, names.Find(TString(name.c_str()))) << "never a cut name";
-    }
-    if (c.length <= 255) {  // the longest name a key may have
-      ASSERT_EQ(ERROR_SUCCESS, RawSetValue(key.Handle(), name.c_str(), "v", REG_SZ, "x", 2));
-      EXPECT_EQ(c.complete, EnumSubKeyNames(key.Handle(), names) == ERROR_SUCCESS) << c.length;
-      EXPECT_EQ(c.complete ? 1 : 0, names.Count()) << c.length;
+    EXPECT_EQ(ERROR_SUCCESS, EnumValueNames(key.Handle(), names));
+    EXPECT_EQ(2, names.Count());
+    EXPECT_NE(-1, names.Find(TString(c.name.c_str()))) << "the name whole";
+    EXPECT_NE(-1, names.Find(TString("short")));
+    if (c.name.size() <= 255) {  // the longest name a key may have
+      ASSERT_EQ(ERROR_SUCCESS, RawSetValue(key.Handle(), c.name.c_str(), "v", REG_SZ, "x", 2));
+      EXPECT_EQ(ERROR_SUCCESS, EnumSubKeyNames(key.Handle(), names));
+      EXPECT_EQ(1, names.Count());
     }
   }
 }
@@ -94,11 +100,14 @@ TEST_F(RegistryEnum, DeleteAllValuesLeavesTheKeyAndItsSubKeys) {
   EXPECT_EQ(ERROR_SUCCESS, DeleteAllValues(Root()));  // nothing left: still fine
 }
 
-TEST_F(RegistryEnum, DeleteAllValuesReportsANameItCouldNotReach) {
-  const std::string longName(300, 'L');
+TEST_F(RegistryEnum, DeleteAllValuesReachesLongNamesAndTheNamesAfterThem) {
+  const std::string longName = "000000" + std::string(300, 'L');
   Value(longName);
-  EXPECT_NE(ERROR_SUCCESS, DeleteAllValues(Root()));
-  EXPECT_EQ(ERROR_SUCCESS, RawQueryValue(Root(), "", longName.c_str()).result);
+  Value("005000");
+  EXPECT_EQ(ERROR_SUCCESS, DeleteAllValues(Root()));
+  TTextList names;
+  EXPECT_EQ(ERROR_SUCCESS, EnumValueNames(Root(), names));
+  EXPECT_EQ(0, names.Count());
   EXPECT_EQ(ERROR_INVALID_HANDLE, DeleteAllValues(nullptr));
 }
 

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
 #include <functional>
 #include <string>
+#include <thread>
 
 #include "framework/registry/RegGlobalKeys.h"
 #include "framework/registry/RegSection.h"
@@ -113,6 +115,130 @@ TEST_F(MessageShapes, AnAnswerNoButtonGivesShowsTheMessage) {
   }
   EXPECT_EQ(IDOK, Ask("Reused", [](HWND shape) { SendMessageA(GetDlgItem(shape, IDOK), BM_CLICK, 0, 0); }));
   EXPECT_EQ(1, user_.Seen());
+}
+
+// Watches the test's thread from a thread of its own, since a stuck message
+// may keep the test's thread from running anything: a shape of it that has
+// stayed hidden for about two seconds waits for a command nothing sends and
+// is closed; a help viewer that comes up (Help pressed from a hidden message)
+// is ended, which also frees a thread that waits for its answer. Both are
+// counted, so that such a case fails instead of hanging the run.
+class HiddenShapeWatch {
+ public:
+  HiddenShapeWatch() : testThread_(GetCurrentThreadId()), thread_([this] { Run(); }) {}
+  ~HiddenShapeWatch() {
+    stop_ = true;
+    thread_.join();
+  }
+  HiddenShapeWatch(const HiddenShapeWatch&) = delete;
+  HiddenShapeWatch& operator=(const HiddenShapeWatch&) = delete;
+  int Closed() const { return closed_; }
+  int HelpViewers() const { return helpViewers_; }
+
+ private:
+  static BOOL CALLBACK FindHidden(HWND window, LPARAM found) {
+    char name[32] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, TShape::kClassName) != 0 || IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }
+  void EndHelpViewer() {
+    HWND viewer = FindWindowA("MS_WINHELP", nullptr);
+    if (viewer == nullptr) return;
+    DWORD id = 0;
+    GetWindowThreadProcessId(viewer, &id);
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+    if (process == nullptr) return;
+    ++helpViewers_;
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
+  }
+  void Run() {
+    int ticks = 0;
+    while (!stop_) {
+      Sleep(20);
+      EndHelpViewer();
+      HWND hidden = nullptr;
+      EnumThreadWindows(testThread_, FindHidden, reinterpret_cast<LPARAM>(&hidden));
+      if (hidden == nullptr || ++ticks < 100) {
+        if (hidden == nullptr) ticks = 0;
+        continue;
+      }
+      ticks = 0;
+      ++closed_;
+      PostMessageA(hidden, WM_CLOSE, 0, 0);
+    }
+  }
+  const DWORD testThread_;
+  std::atomic<bool> stop_{false};
+  std::atomic<int> closed_{0};
+  std::atomic<int> helpViewers_{0};
+  std::thread thread_;
+};
+
+// A remembered answer is used only when it names a button of the message's
+// row that closes it; an edited value that names the text, the check box,
+// Help or no control at all shows the message, ticked, instead of leaving a
+// hidden box that never ends.
+TEST_F(MessageShapes, OnlyAClosingButtonOfTheRowIsARememberedAnswer) {
+  struct Case {
+    const char* why;
+    DWORD planted;
+    bool silent;      // answered without showing, with the planted id
+    bool namesChild;  // the shown message has a control of that id
+  } cases[] = {
+      {"OK, the row's first button", IDOK, true, true},
+      {"No, another button of the row", IDNO, true, true},
+      {"the message's text, the shape's first control", 5001, false, true},
+      {"its own check box", 5002, false, true},
+      {"Help opens the help file and closes nothing", IDHELP, false, true},
+      {"beyond every control id", 0x7FFFFFFF, false, false},
+      {"a negative number", static_cast<DWORD>(-2), false, false},
+      {"minus one, the id of unnumbered controls", static_cast<DWORD>(-1), false, false},
+  };
+  HiddenShapeWatch watch;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.why);
+    const std::string key = "Planted" + std::to_string(c.planted);
+    {
+      TRegSection section = OpenSection(ApplicationKeys(), "WithoutStereotype");
+      TRegDword(section.Keys(), key.c_str()).Write(c.planted);
+    }
+    const int seenBefore = user_.Seen();
+    const int closedBefore = watch.Closed();
+    const int viewersBefore = watch.HelpViewers();
+    bool ticked = false;
+    bool plantedNamesAChild = false;
+    user_.Next([&](HWND shape) {
+      ticked = SendMessageA(CheckBoxOf(shape), BM_GETCHECK, 0, 0) == BST_CHECKED;
+      plantedNamesAChild = GetDlgItem(shape, static_cast<int>(c.planted)) != nullptr;
+      SendMessageA(GetDlgItem(shape, IDOK), BM_CLICK, 0, 0);
+    });
+    auto row = MakeButtonRow(kDockBottom, {{IDOK, "OK(&OK&)", "OK_ICON"},
+                                           {IDNO, "いいえ(&NO&)", "CANCEL_ICON"},
+                                           {IDHELP, "ﾍﾙﾌﾟ(&HELP&)", "OK_ICON", true, 1000}});
+    auto group = MakeGroup(kDockTop, kAlignLeft, 12, 12);
+    group->AddShared(QuestionIcon());
+    group->Add(TTextElement::Message("設定を保存しますか?"));
+    auto check = MakeStereotypeCheck(key.c_str());
+    const int result = MessageShape(nullptr, key.c_str(), row.get(), group.get(), check.get(), nullptr);
+    user_.Next(nullptr);
+    EXPECT_EQ(closedBefore, watch.Closed()) << "a hidden message waited for a command nothing sends";
+    EXPECT_EQ(viewersBefore, watch.HelpViewers()) << "a hidden message opened the help";
+    if (c.silent) {
+      EXPECT_EQ(static_cast<int>(c.planted), result);
+      EXPECT_EQ(seenBefore, user_.Seen()) << "answered without showing";
+    } else {
+      EXPECT_EQ(IDOK, result);
+      EXPECT_EQ(seenBefore + 1, user_.Seen()) << "the message was shown";
+      EXPECT_TRUE(ticked) << "shown ticked, as a remembered answer is";
+      if (c.namesChild) {
+        EXPECT_TRUE(plantedNamesAChild) << "the planted id must name a child for the case to count";
+      }
+    }
+  }
 }
 
 TEST_F(MessageShapes, TheFirstButtonIsTheDefaultAndCloseIsCancel) {

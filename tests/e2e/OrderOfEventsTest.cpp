@@ -200,3 +200,56 @@ TEST_F(OrderOfEvents, TheTaskbarDyingWhileARestoreQuestionIsOpenLosesNoIcon) {
   ASSERT_TRUE(stowpane_.Exit());
   for (HWND window : {hung.Window(), plain.Window()}) EXPECT_EQ(kShown, ReadWindowState(window));
 }
+
+// The store question and the start notice, each met by the end of the session
+// and by the taskbar's death: no window stays hidden, no icon is lost.
+TEST_F(OrderOfEvents, TheSessionsEndOrTheTaskbarsDeathWhileAStoreQuestionOrTheStartNoticeIsOpen) {
+  LeaveStoredByAKilledCopy(1);
+  enum Open { kStoreQuestion, kStartNotice };
+  enum Event { kSessionEnds, kTaskbarDies };
+  for (Open open : {kStoreQuestion, kStartNotice}) {
+    for (Event event : {kSessionEnds, kTaskbarDies}) {
+      SCOPED_TRACE(std::string(open == kStoreQuestion ? "store question, " : "start notice, ") +
+                   (event == kSessionEnds ? "the session ends" : "the taskbar dies"));
+      TestWindowProcess hung;
+      ASSERT_TRUE(hung.Start(Titled("hung")));
+      HWND question = nullptr;
+      if (open == kStartNotice) {
+        question = StartWithItsNotice();
+      } else {
+        stowpane_.ShowStartupNotices(false);
+        StartStowpane();
+        ASSERT_TRUE(RaiseToTop(hung.Window()));
+        ASSERT_TRUE(hung.Hang(7000));
+        ASSERT_TRUE(UseTrayMenu({VK_DOWN, VK_RETURN}));
+        question = WaitForQuestion(IDCANCEL, 8000);
+      }
+      ASSERT_NE(nullptr, question);
+      // The crashed copy's window is taken over in either case.
+      ASSERT_TRUE(WaitUntil([&] { return TrayValues().size() == 1; }, kWaitMs));
+
+      if (event == kSessionEnds) {
+        DWORD_PTR answer = 0;
+        ASSERT_NE(0, SendMessageTimeoutA(main_, WM_QUERYENDSESSION, 0, 0, SMTO_BLOCK, 2 * kWaitMs, &answer));
+        EXPECT_EQ(TRUE, static_cast<BOOL>(answer));
+        SendMessageTimeoutA(main_, WM_ENDSESSION, TRUE, 0, SMTO_BLOCK, kWaitMs, &answer);
+        stowpane_.Process().Kill();
+      } else {
+        tray_.Kill();
+        EXPECT_TRUE(StillRunning());
+        Press(question, open == kStartNotice ? IDOK : IDCANCEL);
+        ASSERT_TRUE(tray_.Start());
+        EXPECT_TRUE(tray_.WaitForRecord(TrayCall("ADD", main_, 5000), kWaitMs));
+        EXPECT_EQ((std::map<std::string, HWND>{{"005000", left_[0]}}), TrayValues());
+        ASSERT_TRUE(stowpane_.Exit());
+      }
+      ASSERT_TRUE(open == kStartNotice || hung.WaitForEvent("AWAKE", 10000));
+      for (HWND window : {left_[0], hung.Window()}) EXPECT_TRUE(WaitForWindowState(window, kShown, kWaitMs));
+      // The next round starts from a crashed copy's window again.
+      stowpane_.ShowStartupNotices(false);
+      StartStowpane();
+      StoreEach({left_[0]});
+      stowpane_.Process().Kill();
+    }
+  }
+}

@@ -14,6 +14,7 @@
 #include "app/AppState.h"
 #include "app/WindowStore.h"
 #include "tests/support/E2eHarness.h"
+#include "tests/support/StandInMainWindow.h"
 #include "tests/support/StowpaneProcess.h"
 
 namespace {
@@ -25,21 +26,10 @@ constexpr unsigned kYellow = 0xFFFF00;
 
 class StoredIconRefresh : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(tray_.Start());
-    DeleteHkcuKey(kTrayIconKey);
-    owner_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(nullptr, owner_);
-    AppState().mainWindow = owner_;
-  }
-  void TearDown() override {
-    store_.RestoreAll();
-    AppState().mainWindow = nullptr;
-    DestroyWindow(owner_);
-    DeleteHkcuKey(kTrayIconKey);
-  }
+  void SetUp() override { ASSERT_TRUE(tray_.Start()); }
+  void TearDown() override { store_.RestoreAll(); }
   FakeTaskbar tray_;
-  HWND owner_ = nullptr;
+  StandInMainWindow main_;
   TWindowStore store_{nullptr};
 };
 
@@ -71,7 +61,7 @@ TEST_F(StoredIconRefresh, ANewIconOfAStoredWindowReachesItsTrayIconAtTheNextRefr
   for (size_t i = 0; i < std::size(cases); ++i) {
     SCOPED_TRACE(cases[i].reason);
     const UINT id = static_cast<UINT>(store_.Table().At(i).iconId);
-    const auto added = tray_.WaitForRecord(TrayCall("ADD", owner_, id), kWaitMs);
+    const auto added = tray_.WaitForRecord(TrayCall("ADD", main_.Handle(), id), kWaitMs);
     ASSERT_TRUE(added);
     if (cases[i].before >= 0) {
       EXPECT_EQ(cases[i].before, added->rgb);
@@ -88,7 +78,7 @@ TEST_F(StoredIconRefresh, ANewIconOfAStoredWindowReachesItsTrayIconAtTheNextRefr
   for (size_t i = 0; i < std::size(cases); ++i) {
     SCOPED_TRACE(cases[i].reason);
     const UINT id = static_cast<UINT>(store_.Table().At(i).iconId);
-    const auto modified = tray_.WaitForRecord(TrayCall("MODIFY", owner_, id), kWaitMs, before);
+    const auto modified = tray_.WaitForRecord(TrayCall("MODIFY", main_.Handle(), id), kWaitMs, before);
     ASSERT_TRUE(modified) << "no change reached the tray";
     EXPECT_EQ(static_cast<uint32_t>(NIF_MESSAGE | NIF_ICON | NIF_TIP), modified->flags);
     EXPECT_EQ(cases[i].after, modified->rgb);

@@ -17,6 +17,7 @@
 #include "app/WindowStore.h"
 #include "tests/support/ForeignWindowThread.h"
 #include "tests/support/HkcuRegistry.h"
+#include "tests/support/StandInMainWindow.h"
 
 namespace {
 
@@ -103,18 +104,8 @@ void ExpectSeenWithValue(const std::vector<Seen>& seen, const std::vector<std::s
 
 class WindowStoreValueOrder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    DeleteHkcuKey(kTrayIconKey);
-    owner_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
-    AppState().mainWindow = owner_;
-  }
-  void TearDown() override {
-    store_.RestoreAll();
-    AppState().mainWindow = nullptr;
-    DestroyWindow(owner_);
-    DeleteHkcuKey(kTrayIconKey);
-  }
-  HWND owner_ = nullptr;
+  void TearDown() override { store_.RestoreAll(); }
+  StandInMainWindow main_;
   TWindowStore store_{nullptr};
 };
 

@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/Clock.h"
 #include "tests/support/E2eHarness.h"
 #include "tests/support/StowpaneProcess.h"
 
@@ -47,16 +48,7 @@ unsigned long EnvironmentNumber(const char* name, unsigned long fallback) {
   return *end == '\0' ? value : fallback;
 }
 
-double NowMs() {
-  static const double perMs = [] {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(frequency.QuadPart) / 1000.0;
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) / perMs;
-}
+double NowMs() { return NowUs() / 1000.0; }
 
 HWND HandleOf(DWORD value) { return reinterpret_cast<HWND>(static_cast<UINT_PTR>(value)); }
 

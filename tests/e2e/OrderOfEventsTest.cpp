@@ -152,98 +152,70 @@ TEST_F(OrderOfEvents, ClosedFromOutsideWhileAQuestionIsOpenItEndsOnceTheQuestion
   }
 }
 
-TEST_F(OrderOfEvents, ASessionEndingWhileARestoreQuestionIsOpenLeavesNothingHidden) {
-  TestWindowProcess hung, plain;
-  ASSERT_TRUE(hung.Start(Titled("hung")));
-  ASSERT_TRUE(plain.Start(Titled("plain")));
-  StartStowpane();
-  StoreEach({hung.Window(), plain.Window()});
-  ASSERT_TRUE(hung.Hang(12000));
-  PostMessageA(main_, IconMessage(5000), 5000, WM_LBUTTONDBLCLK);
-  ASSERT_NE(nullptr, WaitForQuestion(7, 8000));
-
-  // The session ends with the question open: the program is ended right after.
-  DWORD_PTR answer = 0;
-  ASSERT_NE(0, SendMessageTimeoutA(main_, WM_QUERYENDSESSION, 0, 0, SMTO_BLOCK, 2 * kWaitMs, &answer));
-  EXPECT_EQ(TRUE, static_cast<BOOL>(answer));
-  EXPECT_EQ(kShown, ReadWindowState(plain.Window()));
-  SendMessageTimeoutA(main_, WM_ENDSESSION, TRUE, 0, SMTO_BLOCK, kWaitMs, &answer);
-  stowpane_.Process().Kill();
-  // The window in question comes back by itself once it answers.
-  ASSERT_TRUE(hung.WaitForEvent("AWAKE", 15000));
-  EXPECT_TRUE(WaitForWindowState(hung.Window(), kShown, kWaitMs));
-}
-
-TEST_F(OrderOfEvents, TheTaskbarDyingWhileARestoreQuestionIsOpenLosesNoIcon) {
-  TestWindowProcess hung, plain;
-  ASSERT_TRUE(hung.Start(Titled("hung")));
-  ASSERT_TRUE(plain.Start(Titled("plain")));
-  StartStowpane();
-  StoreEach({hung.Window(), plain.Window()});
-  ASSERT_TRUE(hung.Hang(8000));
-  PostMessageA(main_, IconMessage(5000), 5000, WM_LBUTTONDBLCLK);
-  HWND question = WaitForQuestion(7, 8000);
-  ASSERT_NE(nullptr, question);
-
-  tray_.Kill();
-  EXPECT_TRUE(StillRunning());
-  Press(question, 7);
-  ASSERT_TRUE(hung.WaitForEvent("AWAKE", 10000));
-  // A new taskbar gets both icons back: the stopped window is still stored.
-  FakeTaskbar next;
-  FakeTaskbar::Options options;
-  options.takeover = false;
-  ASSERT_TRUE(next.Start(options));
-  for (int id : {5000, 5001}) EXPECT_TRUE(next.WaitForRecord(TrayCall("ADD", main_, static_cast<UINT>(id)), kWaitMs));
-  EXPECT_EQ((std::map<std::string, HWND>{{"005000", hung.Window()}, {"005001", plain.Window()}}), TrayValues());
-  for (HWND window : {hung.Window(), plain.Window()}) EXPECT_EQ(kStored, ReadWindowState(window));
-  ASSERT_TRUE(stowpane_.Exit());
-  for (HWND window : {hung.Window(), plain.Window()}) EXPECT_EQ(kShown, ReadWindowState(window));
-}
-
-// The store question and the start notice, each met by the end of the session
-// and by the taskbar's death: no window stays hidden, no icon is lost.
-TEST_F(OrderOfEvents, TheSessionsEndOrTheTaskbarsDeathWhileAStoreQuestionOrTheStartNoticeIsOpen) {
+// Every question a user can meet, each met by the end of the session and by
+// the taskbar's death: no window stays hidden, no icon is lost.
+TEST_F(OrderOfEvents, TheSessionsEndOrTheTaskbarsDeathWhileAQuestionOrTheStartNoticeIsOpen) {
   LeaveStoredByAKilledCopy(1);
-  enum Open { kStoreQuestion, kStartNotice };
+  enum Open { kStoreQuestion, kRestoreQuestion, kStartNotice };
   enum Event { kSessionEnds, kTaskbarDies };
-  for (Open open : {kStoreQuestion, kStartNotice}) {
+  const char* const openNames[] = {"store question, ", "restore question, ", "start notice, "};
+  for (Open open : {kStoreQuestion, kRestoreQuestion, kStartNotice}) {
     for (Event event : {kSessionEnds, kTaskbarDies}) {
-      SCOPED_TRACE(std::string(open == kStoreQuestion ? "store question, " : "start notice, ") +
-                   (event == kSessionEnds ? "the session ends" : "the taskbar dies"));
+      SCOPED_TRACE(std::string(openNames[open]) + (event == kSessionEnds ? "the session ends" : "the taskbar dies"));
       TestWindowProcess hung;
       ASSERT_TRUE(hung.Start(Titled("hung")));
       HWND question = nullptr;
+      int answer = IDOK;
+      std::map<std::string, HWND> kept{{"005000", left_[0]}};
       if (open == kStartNotice) {
         question = StartWithItsNotice();
       } else {
         stowpane_.ShowStartupNotices(false);
         StartStowpane();
-        ASSERT_TRUE(RaiseToTop(hung.Window()));
-        ASSERT_TRUE(hung.Hang(7000));
-        ASSERT_TRUE(UseTrayMenu({VK_DOWN, VK_RETURN}));
-        question = WaitForQuestion(IDCANCEL, 8000);
+        if (open == kStoreQuestion) {
+          ASSERT_TRUE(RaiseToTop(hung.Window()));
+          ASSERT_TRUE(hung.Hang(7000));
+          ASSERT_TRUE(UseTrayMenu({VK_DOWN, VK_RETURN}));
+          answer = IDCANCEL;
+        } else {
+          ASSERT_TRUE(WaitForIcon(5000, true));  // the take-over's icon comes first
+          StoreEach({hung.Window()});
+          ASSERT_TRUE(hung.Hang(10000));
+          PostMessageA(main_, IconMessage(5001), 5001, WM_LBUTTONDBLCLK);
+          // Stop keeps it stored during the session.
+          answer = 7;
+          kept["005001"] = hung.Window();
+        }
+        question = WaitForQuestion(answer, 8000);
       }
       ASSERT_NE(nullptr, question);
-      // The crashed copy's window is taken over in either case.
-      ASSERT_TRUE(WaitUntil([&] { return TrayValues().size() == 1; }, kWaitMs));
+      // The crashed copy's window is taken over in every case.
+      ASSERT_TRUE(WaitUntil([&] { return TrayValues().count("005000") == 1; }, kWaitMs));
 
       if (event == kSessionEnds) {
-        DWORD_PTR answer = 0;
-        ASSERT_NE(0, SendMessageTimeoutA(main_, WM_QUERYENDSESSION, 0, 0, SMTO_BLOCK, 2 * kWaitMs, &answer));
-        EXPECT_EQ(TRUE, static_cast<BOOL>(answer));
-        SendMessageTimeoutA(main_, WM_ENDSESSION, TRUE, 0, SMTO_BLOCK, kWaitMs, &answer);
+        DWORD_PTR result = 0;
+        ASSERT_NE(0, SendMessageTimeoutA(main_, WM_QUERYENDSESSION, 0, 0, SMTO_BLOCK, 2 * kWaitMs, &result));
+        EXPECT_EQ(TRUE, static_cast<BOOL>(result));
+        EXPECT_EQ(kShown, ReadWindowState(left_[0]));
+        SendMessageTimeoutA(main_, WM_ENDSESSION, TRUE, 0, SMTO_BLOCK, kWaitMs, &result);
         stowpane_.Process().Kill();
       } else {
         tray_.Kill();
         EXPECT_TRUE(StillRunning());
-        Press(question, open == kStartNotice ? IDOK : IDCANCEL);
+        Press(question, answer);
         ASSERT_TRUE(tray_.Start());
-        EXPECT_TRUE(tray_.WaitForRecord(TrayCall("ADD", main_, 5000), kWaitMs));
-        EXPECT_EQ((std::map<std::string, HWND>{{"005000", left_[0]}}), TrayValues());
+        for (const auto& value : kept) {
+          const UINT id = static_cast<UINT>(std::stoi(value.first));
+          EXPECT_TRUE(tray_.WaitForRecord(TrayCall("ADD", main_, id), kWaitMs));
+          EXPECT_EQ(kStored, ReadWindowState(value.second));
+        }
+        EXPECT_EQ(kept, TrayValues());
+        // Given back at exit without a question once it answers again.
+        ASSERT_TRUE(open == kStartNotice || hung.WaitForEvent("AWAKE", 10000));
         ASSERT_TRUE(stowpane_.Exit());
       }
-      ASSERT_TRUE(open == kStartNotice || hung.WaitForEvent("AWAKE", 10000));
+      // A window in question comes back by itself once it answers.
+      ASSERT_TRUE(open == kStartNotice || hung.WaitForEvent("AWAKE", 12000));
       for (HWND window : {left_[0], hung.Window()}) EXPECT_TRUE(WaitForWindowState(window, kShown, kWaitMs));
       // The next round starts from a crashed copy's window again.
       stowpane_.ShowStartupNotices(false);

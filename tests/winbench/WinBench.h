@@ -14,6 +14,7 @@
 
 #include "app/AppState.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Clock.h"
 #include "tests/support/HarnessPaths.h"
 #include "tests/support/HkcuRegistry.h"
 #include "tests/support/TestWindowProcess.h"
@@ -22,18 +23,6 @@
 #include "tests/support/pure/ProgramLog.h"
 
 namespace winbench {
-
-// Microseconds from the performance counter (10 MHz under Wine).
-inline double NowUs() {
-  static const double perUs = [] {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(frequency.QuadPart) / 1e6;
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) / perUs;
-}
 
 struct Figures {
   size_t count = 0;

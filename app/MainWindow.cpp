@@ -154,10 +154,7 @@ LRESULT TMainWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       // Closed from outside while a question about a window is open: the
       // program ends once it is answered, as for the exit command.
-      if (store_.Busy()) {
-        endPending_ = TEndPending::Close;
-        return 0;
-      }
+      if (EndWaitsForAnswer(TEndPending::Close)) return 0;
       // The help viewer was opened for us: it goes with us.
       WinHelpA(Handle(), Application().helpPath.c_str(), HELP_QUIT, 0);
       GiveEverythingBack();
@@ -330,16 +327,19 @@ void TMainWindow::HideEmergencyWindow() {
 }
 
 void TMainWindow::Exit() {
-  // A question about a window is open: the program ends once it is answered,
-  // so that the window in question is not left half stored.
-  if (store_.Busy()) {
-    endPending_ = TEndPending::Exit;
-    return;
-  }
+  if (EndWaitsForAnswer(TEndPending::Exit)) return;
   // Ended by the user: no longer started with the system.
   ShowUnregisterNotice(this, Application().programPath);
   UnregisterStartup();
   EndProgram();
+}
+
+bool TMainWindow::EndWaitsForAnswer(TEndPending kind) {
+  // A question about a window is open: the program ends once it is answered,
+  // so that the window in question is not left half stored.
+  if (!store_.Busy()) return false;
+  endPending_ = kind;
+  return true;
 }
 
 void TMainWindow::GiveEverythingBack() {
@@ -348,11 +348,7 @@ void TMainWindow::GiveEverythingBack() {
 }
 
 void TMainWindow::EndProgram() {
-  if (!IsWindow(Handle())) return;
-  if (store_.Busy()) {
-    endPending_ = TEndPending::Close;
-    return;
-  }
+  if (!IsWindow(Handle()) || EndWaitsForAnswer(TEndPending::Close)) return;
   GiveEverythingBack();
   EndShape(-1);
 }

@@ -89,5 +89,8 @@ class TMainWindow : public TShape {
   // command (with its notice), or a close from outside.
   enum class TEndPending { None, Exit, Close };
   TEndPending endPending_ = TEndPending::None;
+  // True when a question is open: the end of the kind asked for is kept for
+  // the first tick after its answer.
+  bool EndWaitsForAnswer(TEndPending kind);
   uint32_t timerPeriod_ = 0;
 };

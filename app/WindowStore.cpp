@@ -24,6 +24,13 @@ void ShowForeignWindow(HWND window, int command, bool answers) {
   }
 }
 
+// A stored window that nothing will be left to bring back: it shows itself
+// as soon as it answers.
+void ShowWithoutWaiting(HWND window) {
+  if (IsIconic(window)) ShowWindowAsync(window, SW_RESTORE);
+  ShowWindowAsync(window, SW_SHOWNA);
+}
+
 }  // namespace
 
 // Registers a window as waiting in a question for as long as the question is open.
@@ -83,14 +90,14 @@ bool TWindowStore::StoreWindow(HWND window) {
   // The id is chosen once the question is over, so that a window stored while
   // it was open cannot have taken the same one.
   TStoredWindow& record = table_.Append(std::make_unique<TStoredWindow>(window, ChooseIconId()));
-  HideAndIconize(record);
+  HideAndIconize(record, true);
   return true;
 }
 
-void TWindowStore::HideAndIconize(TStoredWindow& record) {
+void TWindowStore::HideAndIconize(TStoredWindow& record, bool answeredJustNow) {
   // The value first: a crash between hiding and the icon must not lose the window.
   WriteTrayIconValue(record.iconId, record.window);
-  const bool answers = WindowAnswers(record.window, kRefreshProbeTimeoutMs);
+  const bool answers = answeredJustNow || WindowAnswers(record.window, kRefreshProbeTimeoutMs);
   if (!IsIconic(record.window)) ShowForeignWindow(record.window, SW_MINIMIZE, answers);
   ShowForeignWindow(record.window, SW_HIDE, answers);
   SafeGetWindowText(record.window, record.title);
@@ -137,9 +144,7 @@ bool TWindowStore::ShowAgain(HWND window) {
     // window hangs.
     if (AskRestoreAgain(boxOwner_) == kAnswerRetry) continue;
     if (!ending_) return false;
-    // Nothing will be left to bring it back: it shows itself once it answers.
-    if (IsIconic(window)) ShowWindowAsync(window, SW_RESTORE);
-    ShowWindowAsync(window, SW_SHOWNA);
+    ShowWithoutWaiting(window);
     return true;
   }
   return true;
@@ -196,8 +201,7 @@ THandleList TWindowStore::ShowWindowsInQuestion() {
   THandleList shown;
   for (const TInQuestion& q : inQuestion_) {
     if (q.iconId == 0 || !IsWindow(q.window)) continue;
-    ShowWindowAsync(q.window, SW_RESTORE);
-    ShowWindowAsync(q.window, SW_SHOWNA);
+    ShowWithoutWaiting(q.window);
     shown.push_back(q.window);
   }
   return shown;

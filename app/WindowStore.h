@@ -71,7 +71,8 @@ class TWindowStore {
   };
   class TQuestionScope;
 
-  void HideAndIconize(TStoredWindow& record);
+  // A window that did not answer just now is hidden without waiting for it.
+  void HideAndIconize(TStoredWindow& record, bool answeredJustNow = false);
   // The tray icon and the value go; with `show`, the window comes back.
   // False when the user stopped during a session: icon and value are the
   // caller's to put back (KeepStored).

@@ -179,7 +179,9 @@ TEST_F(OrderOfEvents, TheSessionsEndOrTheTaskbarsDeathWhileAQuestionOrTheStartNo
           answer = IDCANCEL;
         } else {
           ASSERT_TRUE(WaitForIcon(5000, true));  // the take-over's icon comes first
-          StoreEach({hung.Window()});
+          ASSERT_TRUE(StoreThroughTrayMenu(hung.Window()));
+          ASSERT_TRUE(WaitForWindowState(hung.Window(), kStored, kWaitMs));
+          ASSERT_TRUE(WaitForIcon(5001, true));
           ASSERT_TRUE(hung.Hang(10000));
           PostMessageA(main_, IconMessage(5001), 5001, WM_LBUTTONDBLCLK);
           // Stop keeps it stored during the session.
@@ -220,7 +222,9 @@ TEST_F(OrderOfEvents, TheSessionsEndOrTheTaskbarsDeathWhileAQuestionOrTheStartNo
       // The next round starts from a crashed copy's window again.
       stowpane_.ShowStartupNotices(false);
       StartStowpane();
-      StoreEach({left_[0]});
+      ASSERT_TRUE(StoreThroughTrayMenu(left_[0]));
+      ASSERT_TRUE(WaitForWindowState(left_[0], kStored, kWaitMs));
+      ASSERT_TRUE(WaitForIcon(5000, true));
       stowpane_.Process().Kill();
     }
   }

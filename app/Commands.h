@@ -17,4 +17,6 @@ enum : int {
 };
 
 constexpr unsigned kMainTimerId = 1000;
+// Runs for the system's double-click time after a left click on a tray icon.
+constexpr unsigned kPendingClickTimerId = 1001;
 constexpr int kStatusBarId = 5589;

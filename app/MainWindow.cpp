@@ -13,6 +13,7 @@
 #include "app/Notices.h"
 #include "app/RunFileDialog.h"
 #include "app/StartupShortcut.h"
+#include "app/GiveBackMenu.h"
 #include "app/StoredWindowMenus.h"
 #include "app/TrayIconValues.h"
 #include "app/TrayIcons.h"
@@ -135,6 +136,7 @@ LRESULT TMainWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_TIMER:
       if (wParam == kMainTimerId && !sessionEnding_) Tick();
+      if (wParam == kPendingClickTimerId) OnPendingClick();
       return 0;
     case kTrackedMenuClosedMessage:
       ForgetMenuTarget();
@@ -264,18 +266,17 @@ void TMainWindow::OnApplicationIconCallback(UINT mouseMessage) {
       UpdateApplicationIcon(TIconAction::Modify, StoredCountText(store_.Count()));
       return;
     case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN: {
+      ArmPendingClick(kApplicationIconMessage);
+      return;
+    case WM_RBUTTONDOWN:
       // No second menu while one is open, whichever it is: its choice would
       // lose its target and reach this window as one of its own commands.
-      if (AppState().inMenuLoop) return;
-      if (ShowOpenQuestion()) return;
-      const POINT at = CursorPosition();
-      trayMenu_.Rebuild(Handle(), store_.Count());
-      TrackMenuForTarget(trayMenu_.Menu(), Handle(), false, at);
+      if (AppState().inMenuLoop || ShowOpenQuestion()) return;
+      OpenTrayMenu(CursorPosition());
       return;
-    }
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
+      CancelPendingClick();
       if (ShowOpenQuestion()) return;
       SetForegroundWindow(Handle());
       OnCommand(kCommandAutoIconSettings, nullptr, 0);
@@ -286,29 +287,82 @@ void TMainWindow::OnApplicationIconCallback(UINT mouseMessage) {
 }
 
 void TMainWindow::OnStoredIconCallback(const TStoredWindow& record, UINT mouseMessage) {
-  // The record may be let go while a menu is open: only its handle is kept.
-  const HWND window = record.window;
   switch (mouseMessage) {
     case WM_LBUTTONDOWN:
+      ArmPendingClick(StoredIconMessage(record.iconId));
+      return;
     case WM_RBUTTONDOWN:
-      if (AppState().inMenuLoop) return;  // as for the application icon
-      if (ShowOpenQuestion()) return;
-      if (!IsWindow(window) || !IsWindowEnabled(window)) return;
-      if (mouseMessage == WM_LBUTTONDOWN) {
-        ShowStoredMenuBarCopy(window, CursorPosition());
-      } else {
-        ShowStoredSystemMenu(window, CursorPosition());
-      }
-      releasedWindows_.push_back(window);
+      if (AppState().inMenuLoop || ShowOpenQuestion()) return;  // as for the application icon
+      OpenStoredWindowMenu(record, false, CursorPosition());
       return;
     case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK: {
+      CancelPendingClick();
       if (ShowOpenQuestion()) return;
+      const HWND window = record.window;
       if (!IsWindow(window)) return;
       store_.RestoreThroughIcon(record);
       releasedWindows_.push_back(window);
       return;
+    }
     default:
+      return;
+  }
+}
+
+void TMainWindow::ArmPendingClick(UINT iconMessage) {
+  // A click that closes an open menu is not a click for a new one, and one
+  // made while a question is open brings the question forward instead.
+  if (AppState().inMenuLoop || ShowOpenQuestion()) return;
+  // The second click of a double click would land in a menu opened by the
+  // first: the menu waits until the double-click time has passed alone.
+  pendingClickMessage_ = iconMessage;
+  pendingClickAt_ = CursorPosition();
+  SetTimer(Handle(), kPendingClickTimerId, GetDoubleClickTime(), nullptr);
+}
+
+void TMainWindow::CancelPendingClick() {
+  KillTimer(Handle(), kPendingClickTimerId);
+  pendingClickMessage_ = 0;
+}
+
+void TMainWindow::OnPendingClick() {
+  const UINT message = pendingClickMessage_;
+  CancelPendingClick();
+  if (message == 0 || AppState().inMenuLoop || ShowOpenQuestion()) return;
+  if (message == kApplicationIconMessage) {
+    OpenTrayMenu(pendingClickAt_);
+    return;
+  }
+  // The window may have been given back meanwhile.
+  const TStoredWindow* record = store_.Table().FindByCallback(message);
+  if (record != nullptr) OpenStoredWindowMenu(*record, true, pendingClickAt_);
+}
+
+void TMainWindow::OpenTrayMenu(POINT at) {
+  trayMenu_.Rebuild(Handle(), store_.Count());
+  TrackMenuForTarget(trayMenu_.Menu(), Handle(), false, at);
+}
+
+void TMainWindow::OpenStoredWindowMenu(const TStoredWindow& record, bool menuBar, POINT at) {
+  // The record may be let go while a menu is open: only its handle and title are kept.
+  const HWND window = record.window;
+  const TString title = record.title;
+  if (!IsWindow(window) || !IsWindowEnabled(window)) return;
+  const TStoredMenu shown = menuBar ? ShowStoredMenuBarCopy(window, at) : ShowStoredSystemMenu(window, at);
+  releasedWindows_.push_back(window);
+  if (shown != TStoredMenu::Unreadable) return;
+  switch (ShowGiveBackMenu(title, at)) {
+    case TGiveBackChoice::GiveBack: {
+      if (ShowOpenQuestion()) return;
+      const TStoredWindow* still = store_.Table().FindByWindow(window);
+      if (still != nullptr) store_.RestoreThroughIcon(*still);
+      return;
+    }
+    case TGiveBackChoice::Close:
+      PostCloseCommand(window);
+      return;
+    case TGiveBackChoice::None:
       return;
   }
 }

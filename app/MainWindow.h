@@ -57,6 +57,15 @@ class TMainWindow : public TShape {
   void ShowHelp();
   void OnApplicationIconCallback(UINT mouseMessage);
   void OnStoredIconCallback(const TStoredWindow& record, UINT mouseMessage);
+  // A left click on a tray icon opens its menu only once the double-click
+  // time has passed without a second click; the right button opens it at once.
+  void ArmPendingClick(UINT iconMessage);
+  void CancelPendingClick();
+  void OnPendingClick();
+  void OpenTrayMenu(POINT at);
+  // The window's menu bar copy or system menu; the program's own small menu
+  // when the window's cannot be read.
+  void OpenStoredWindowMenu(const TStoredWindow& record, bool menuBar, POINT at);
   // While a store or restore waits for an answer, tray clicks bring its
   // question to the front instead of starting something else.
   bool ShowOpenQuestion();
@@ -93,4 +102,6 @@ class TMainWindow : public TShape {
   // the first tick after its answer.
   bool EndWaitsForAnswer(TEndPending kind);
   uint32_t timerPeriod_ = 0;
+  UINT pendingClickMessage_ = 0;  // the callback message of the icon clicked; 0: none
+  POINT pendingClickAt_{};
 };

@@ -33,16 +33,14 @@ bool OfferOnlyRestore(HMENU menu) {
   return changed;
 }
 
-// A system command chosen in the window's system menu, sent as the window's
-// own choice (the position is the cursor's, as the system gives it).
+}  // namespace
+
 void PostSystemCommand(HWND target, WPARAM command) {
   POINT cursor = {};
   GetCursorPos(&cursor);
   PostMessageA(target, WM_SYSCOMMAND, LOWORD(command),
                MAKELPARAM(static_cast<WORD>(cursor.x), static_cast<WORD>(cursor.y)));
 }
-
-}  // namespace
 
 void TMenuCopyTraits::Free(HMENU copy) {
   for (int position = GetMenuItemCount(copy); position-- > 0;) RemoveMenu(copy, position, MF_BYPOSITION);
@@ -62,25 +60,35 @@ void TrackMenuForTarget(HMENU menu, HWND target, bool systemMenu, POINT at) {
   PostMessageA(main, kTrackedMenuClosedMessage, 0, 0);
 }
 
-bool ShowStoredSystemMenu(HWND window, POINT at) {
-  if (!CanShowMenuOf(window)) return false;
+UINT TrackOwnTrayMenu(HMENU menu, POINT at) {
+  const HWND main = AppState().mainWindow;
+  // Nothing of this menu is routed to a stored window.
+  ForgetMenuTarget();
+  if (GetForegroundWindow() != main) SetForegroundWindow(main);
+  const UINT chosen = static_cast<UINT>(TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, main, nullptr));
+  PostMessageA(main, WM_NULL, 0, 0);
+  return chosen;
+}
+
+TStoredMenu ShowStoredSystemMenu(HWND window, POINT at) {
+  if (!CanShowMenuOf(window)) return TStoredMenu::Unanswered;
   // The window's own menu, not a copy: its items and texts are the program's.
   // The changes stay in it.
   const HMENU menu = GetSystemMenu(window, FALSE);
-  if (menu == nullptr) return false;
+  if (menu == nullptr || !IsMenu(menu)) return TStoredMenu::Unreadable;
   OfferOnlyRestore(menu);
   TrackMenuForTarget(menu, window, true, at);
-  return true;
+  return TStoredMenu::Shown;
 }
 
-bool ShowStoredMenuBarCopy(HWND window, POINT at) {
-  if (!CanShowMenuOf(window)) return false;
+TStoredMenu ShowStoredMenuBarCopy(HWND window, POINT at) {
+  if (!CanShowMenuOf(window)) return TStoredMenu::Unanswered;
   // The bar belongs to the window: it is read, never owned.
   const HMENU bar = GetMenu(window);
-  if (bar == nullptr || !IsMenu(bar)) return false;
+  if (bar == nullptr || !IsMenu(bar) || GetMenuItemCount(bar) <= 0) return TStoredMenu::Unreadable;
   TMenuCopy& copy = AppState().menuCopy;
   copy.Reset(CreatePopupMenu());
-  if (!copy) return false;
+  if (!copy) return TStoredMenu::Unreadable;
   // Only the top level is copied: its items lead to the window's own drop-down
   // menus, so the program keeps them current and their commands are its own.
   const int count = GetMenuItemCount(bar);
@@ -95,7 +103,7 @@ bool ShowStoredMenuBarCopy(HWND window, POINT at) {
     InsertMenuItemA(copy.Get(), position, TRUE, &item);
   }
   TrackMenuForTarget(copy.Get(), window, false, at);
-  return true;
+  return TStoredMenu::Shown;
 }
 
 bool RouteMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -26,10 +26,21 @@ using TMenuCopy = TUniqueHandle<TMenuCopyTraits>;
 // command chosen is posted to the main window, followed by
 // kTrackedMenuClosedMessage.
 void TrackMenuForTarget(HMENU menu, HWND target, bool systemMenu, POINT at);
-// Right click on a stored window's icon. Returns false when nothing was shown.
-bool ShowStoredSystemMenu(HWND window, POINT at);
-// Left click on a stored window's icon. Returns false when nothing was shown.
-bool ShowStoredMenuBarCopy(HWND window, POINT at);
+// Tracks a menu of the program's own for the main window and returns the
+// command chosen (0 for none); nothing is posted.
+UINT TrackOwnTrayMenu(HMENU menu, POINT at);
+// A system command chosen in a window's system menu, posted as the window's
+// own choice (the position is the cursor's, as the system gives it).
+void PostSystemCommand(HWND target, WPARAM command);
+// What came of a click on a stored window's icon: its menu was shown; the
+// window has gone or does not answer (nothing is shown: it could not carry
+// out a command); or its menu has no items or cannot be read (another
+// process's menus under Wine), which leaves the choice to the caller.
+enum class TStoredMenu { Shown, Unanswered, Unreadable };
+// Right click on a stored window's icon: its own system menu.
+TStoredMenu ShowStoredSystemMenu(HWND window, POINT at);
+// Left click on a stored window's icon: a copy of its menu bar.
+TStoredMenu ShowStoredMenuBarCopy(HWND window, POINT at);
 // For the main window's WndProc, ahead of its own handling: while a stored
 // window's menu is open, its WM_COMMAND, WM_SYSCOMMAND (a system menu's
 // choice), WM_DRAWITEM and WM_MEASUREITEM go to that window, and WM_ENTERIDLE

@@ -2,6 +2,10 @@
 
 #include "app/WindowIcon.h"
 
+#include <shellapi.h>
+
+#include "framework/system/ProcessImage.h"
+
 namespace {
 
 HICON QueryIcon(HWND window, WPARAM which) {
@@ -11,6 +15,20 @@ HICON QueryIcon(HWND window, WPARAM which) {
     return nullptr;
   }
   return reinterpret_cast<HICON>(icon);
+}
+
+// The first icon of the program file the window's process runs, at both sizes.
+void ReadProgramFileIcons(HWND window, TIconHandle& small, TIconHandle& large) {
+  const TString path = WindowProgramPath(window);
+  if (path.IsEmpty()) return;
+  HICON big = nullptr;
+  HICON little = nullptr;
+  if (ExtractIconExA(path.c_str(), 0, &big, &little, 1) == 0) return;
+  TIconHandle bigOwned(big);
+  TIconHandle littleOwned(little);
+  // The system's sizes may differ from the tray's 16 and 32 pixels.
+  small = CopyIconSized(littleOwned ? littleOwned.Get() : bigOwned.Get(), 16, 16);
+  large = CopyIconSized(bigOwned ? bigOwned.Get() : littleOwned.Get(), 32, 32);
 }
 
 }  // namespace
@@ -38,6 +56,10 @@ HICON TWindowIcon::GetIcon(int kind, TIconSource* fallback) {
       if (smallIcon_ == nullptr) smallCopy_ = CopyIconSized(bigIcon_, 16, 16);
       largeCopy_ = CopyIconSized(bigIcon_, 32, 32);
     }
+    // Icons of another process cannot always be had (Wine keeps them per
+    // process): its program file still tells its windows apart, where the
+    // system's generic icon would make them all look alike.
+    if (!smallCopy_ && !largeCopy_) ReadProgramFileIcons(window_, smallCopy_, largeCopy_);
   }
   if (wanted) return wanted.Get();
   return FallbackIcon(kind, fallback);

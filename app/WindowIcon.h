@@ -19,7 +19,8 @@ class TWindowIcon : public TIconSource {
   // drops the copies made from the previous ones.
   void ReadWindowIcons();
   // Kinds 0 and 1: a copy made from the icon of that size when the window has
-  // one, else from the other; then the fallback.
+  // one, else from the other; without either, the first icon of the program
+  // file its process runs; then the fallback.
   HICON GetIcon(int kind, TIconSource* fallback = nullptr) override;
 
   HICON SmallIcon() const { return smallIcon_; }

@@ -150,8 +150,23 @@ bool TWindowStore::ShowAgain(HWND window) {
   return true;
 }
 
-bool TWindowStore::RestoreStoredWindow(TStoredWindow& record, bool show) {
+void TWindowStore::ResendIcons() {
+  for (size_t position = 0; position < table_.Count(); ++position) {
+    UpdateTrayIcon(table_.At(position), TIconAction::Modify);
+  }
+  UpdateApplicationIcon(TIconAction::Modify, StoredCountText(table_.Count()));
+}
+
+void TWindowStore::DeleteIcon(TStoredWindow& record) {
   UpdateTrayIcon(record, TIconAction::Delete);
+  // Wine's tray can lose the images of a program's other icons when one of
+  // them goes: they are sent again, which changes nothing where they stayed.
+  // Giving back all sends them once, at its end.
+  if (restoringAll_ == 0) ResendIcons();
+}
+
+bool TWindowStore::RestoreStoredWindow(TStoredWindow& record, bool show) {
+  DeleteIcon(record);
   if (show) {
     // While its question is open the window is in no table: it must not be
     // stored again meanwhile, and its id and value stay its own.
@@ -187,6 +202,14 @@ void TWindowStore::RestoreThroughIcon(const TStoredWindow& stored) {
 
 void TWindowStore::RestoreAll() {
   TBusyScope busy(busy_);
+  {
+    TBusyScope batch(restoringAll_);
+    RestoreEach();
+  }
+  ResendIcons();
+}
+
+void TWindowStore::RestoreEach() {
   std::vector<std::unique_ptr<TStoredWindow>> kept;
   // Always the first record: whatever a tick or a nested call did while a
   // question was open, the walk never passes the end or meets a record twice.

@@ -78,6 +78,10 @@ class TWindowStore {
   // caller's to put back (KeepStored).
   bool RestoreStoredWindow(TStoredWindow& record, bool show);
   bool ShowAgain(HWND window);
+  void DeleteIcon(TStoredWindow& record);
+  // Every icon still there, and the application's, sent again.
+  void ResendIcons();
+  void RestoreEach();
   void KeepStored(std::unique_ptr<TStoredWindow> record);
   std::unique_ptr<TStoredWindow> Detach(const TStoredWindow& record);
   bool Pending(HWND window) const;
@@ -100,5 +104,6 @@ class TWindowStore {
   TStoredWindowTable table_;
   std::vector<TInQuestion> inQuestion_;
   int busy_ = 0;
+  int restoringAll_ = 0;
   bool ending_ = false;
 };

@@ -69,6 +69,12 @@ struct TBitmapTraits {
 };
 using TBitmapHandle = TUniqueHandle<TBitmapTraits>;
 
+struct TBrushTraits {
+  using Handle = HBRUSH;
+  static void Free(HBRUSH brush) { CHECK(DeleteObject(brush)); }
+};
+using TBrushHandle = TUniqueHandle<TBrushTraits>;
+
 struct TFontTraits {
   using Handle = HFONT;
   static void Free(HFONT font) { CHECK(DeleteObject(font)); }

@@ -85,6 +85,25 @@ void DrawCheckMark(HDC dc, const RECT& cell, COLORREF colour) {
   DeleteObject(pen);
 }
 
+// Half of `a` and half of `b`, channel by channel.
+COLORREF MixColours(COLORREF a, COLORREF b) {
+  return RGB((GetRValue(a) + GetRValue(b)) / 2, (GetGValue(a) + GetGValue(b)) / 2, (GetBValue(a) + GetBValue(b)) / 2);
+}
+
+// A checked item's icon sits in a box of the selection colour: a sunken edge
+// of one pixel vanishes on a white menu (its light half is the menu's own
+// colour), and a check that cannot be seen cannot be trusted.
+void DrawCheckFrame(HDC dc, const RECT& item, const RECT& icon, bool dimmed) {
+  RECT frame{icon.left - 2, icon.top - 2, icon.right + 2, icon.bottom + 2};
+  IntersectRect(&frame, &frame, &item);
+  const COLORREF edge = GetSysColor(dimmed ? COLOR_BTNSHADOW : COLOR_HIGHLIGHT);
+  TBrushHandle fill(CreateSolidBrush(MixColours(edge, GetSysColor(COLOR_MENU))));
+  TBrushHandle border(CreateSolidBrush(edge));
+  if (!fill || !border) return;
+  FillRect(dc, &frame, fill.Get());
+  FrameRect(dc, &frame, border.Get());
+}
+
 // The whole menu the picture decorates: the menu window's client area. The
 // clip box is only the part being repainted, and a picture placed by it
 // lands elsewhere on every partial repaint. A context of no window (a menu
@@ -153,9 +172,7 @@ bool DrawIconMenuItem(const DRAWITEMSTRUCT& draw) {
   const int iconTop = area.top + (area.bottom - area.top - iconSize) / 2;
   const HICON icon = item->Icon() != nullptr ? item->Icon()->GetIcon(size.largeIcon ? kLargeIcon : kSmallIcon) : nullptr;
   if (checked) {
-    RECT frame{iconLeft - 1, iconTop - 1, iconLeft + iconSize + 1, iconTop + iconSize + 1};
-    FillSolid(dc, frame, COLOR_BTNHIGHLIGHT);
-    DrawEdge(dc, &frame, BDR_SUNKENOUTER, BF_RECT);
+    DrawCheckFrame(dc, area, RECT{iconLeft, iconTop, iconLeft + iconSize, iconTop + iconSize}, grayed || inactive);
     if (icon == nullptr) {
       RECT cell{iconLeft, iconTop, iconLeft + iconSize, iconTop + iconSize};
       DrawCheckMark(dc, cell, GetSysColor(grayed || inactive ? COLOR_BTNSHADOW : COLOR_MENUTEXT));

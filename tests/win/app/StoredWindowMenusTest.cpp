@@ -7,9 +7,11 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/AppState.h"
+#include "app/GiveBackMenu.h"
 #include "app/StoredWindowMenus.h"
 #include "tests/support/ForeignWindowThread.h"
 #include "tests/support/WindowQueries.h"
@@ -130,16 +132,16 @@ class StoredWindowMenus : public ::testing::Test {
   }
   // Shows a menu with `show` while the played user acts on it, then lets the
   // posted messages reach the stand-in.
-  bool Show(bool (*show)(HWND, POINT), HWND window, std::vector<int> path,
-            std::function<void(HMENU)> look = nullptr) {
+  TStoredMenu Show(TStoredMenu (*show)(HWND, POINT), HWND window, std::vector<int> path,
+                   std::function<void(HMENU)> look = nullptr) {
     g_user = PlayedUser();
     g_user.path = std::move(path);
     g_user.look = std::move(look);
     SetTimer(standIn_, kUserTimer, 20, nullptr);
-    const bool shown = show(window, kAt);
+    const TStoredMenu shown = show(window, kAt);
     KillTimer(standIn_, kUserTimer);
-    EXPECT_EQ(shown, g_user.current != nullptr) << "a menu opened exactly when one was shown";
-    if (shown) {
+    EXPECT_EQ(shown == TStoredMenu::Shown, g_user.current != nullptr) << "a menu opened exactly when one was shown";
+    if (shown == TStoredMenu::Shown) {
       EXPECT_TRUE(WaitUntil([] { return AppState().menuTarget == nullptr; }, kWaitMs));
     }
     return shown;
@@ -178,7 +180,7 @@ TEST_F(StoredWindowMenus, SystemMenuOffersRestoreAndSendsTheChoiceAsSystemComman
     };
     const int position = PositionOf(system, c.command);
     ASSERT_GE(position, 0);
-    ASSERT_TRUE(Show(ShowStoredSystemMenu, window, {position}, look));
+    ASSERT_EQ(TStoredMenu::Shown, Show(ShowStoredSystemMenu, window, {position}, look));
     EXPECT_TRUE(WaitUntil([&] { return foreign.SysCommands() == std::vector<unsigned>{c.command}; }, kWaitMs));
     EXPECT_EQ(c.closes, WaitForWindowGone(window, c.closes ? kWaitMs : 0));
     EXPECT_TRUE(g_ownCommands.empty());
@@ -197,7 +199,7 @@ TEST_F(StoredWindowMenus, MenuBarCopyLeadsIntoTheWindowsOwnMenusAndLeavesThemInt
   const std::vector<int> counts = MenuTreeCounts(bar);
   ASSERT_EQ(3, counts[0]);
   // Edit, More..., the second item.
-  ASSERT_TRUE(Show(ShowStoredMenuBarCopy, window, {1, 3, 1}));
+  ASSERT_EQ(TStoredMenu::Shown, Show(ShowStoredMenuBarCopy, window, {1, 3, 1}));
   EXPECT_TRUE(foreign.WaitForCommand(testwindow::kCommandSubSecond, kWaitMs));
   EXPECT_TRUE(g_ownCommands.empty());
   const HMENU first = AppState().menuCopy.Get();
@@ -212,7 +214,7 @@ TEST_F(StoredWindowMenus, MenuBarCopyLeadsIntoTheWindowsOwnMenusAndLeavesThemInt
   SendMessageA(standIn_, WM_COMMAND, 77, 0);
   EXPECT_EQ(std::vector<unsigned>{77}, g_ownCommands) << "a later command, as from a dialog, is the main window's";
 
-  ASSERT_TRUE(Show(ShowStoredMenuBarCopy, window, {}));
+  ASSERT_EQ(TStoredMenu::Shown, Show(ShowStoredMenuBarCopy, window, {}));
   const HMENU second = AppState().menuCopy.Get();
   EXPECT_FALSE(IsMenu(first));
   EXPECT_EQ(counts, MenuTreeCounts(bar)) << "after the next build";
@@ -222,19 +224,22 @@ TEST_F(StoredWindowMenus, MenuBarCopyLeadsIntoTheWindowsOwnMenusAndLeavesThemInt
   EXPECT_EQ(std::vector<unsigned>{testwindow::kCommandSubSecond}, foreign.Commands());
 }
 
-// No menu is shown, and the answer comes within the probe's time-out.
+// No menu of the window is shown, and the answer comes within the probe's
+// time-out. Only a window that answers but has no menu to show leaves the
+// caller its own menu to offer.
 TEST_F(StoredWindowMenus, ShowsNothingForHungGoneOrBarlessWindows) {
   struct Case {
-    bool (*show)(HWND, POINT);
+    TStoredMenu (*show)(HWND, POINT);
     bool menu;
     bool hung;
     bool gone;
+    TStoredMenu expected;
     const char* reason;
   } cases[] = {
-      {ShowStoredSystemMenu, true, true, false, "a hung window's system menu would hang with it"},
-      {ShowStoredMenuBarCopy, true, true, false, "a hung window's menu bar, likewise"},
-      {ShowStoredMenuBarCopy, false, false, false, "a window without a menu bar has nothing to copy"},
-      {ShowStoredSystemMenu, false, false, true, "a window that has gone"},
+      {ShowStoredSystemMenu, true, true, false, TStoredMenu::Unanswered, "a hung window's system menu would hang with it"},
+      {ShowStoredMenuBarCopy, true, true, false, TStoredMenu::Unanswered, "a hung window's menu bar, likewise"},
+      {ShowStoredMenuBarCopy, false, false, false, TStoredMenu::Unreadable, "a window without a menu bar has nothing to copy"},
+      {ShowStoredSystemMenu, false, false, true, TStoredMenu::Unanswered, "a window that has gone"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.reason);
@@ -246,8 +251,67 @@ TEST_F(StoredWindowMenus, ShowsNothingForHungGoneOrBarlessWindows) {
     }
     if (c.gone) foreign.reset();
     const DWORD start = GetTickCount();
-    EXPECT_FALSE(Show(c.show, window, {}));
+    EXPECT_EQ(c.expected, Show(c.show, window, {}));
     EXPECT_LT(GetTickCount() - start, kMenuProbeTimeoutMs + 700);
     EXPECT_EQ(nullptr, AppState().menuTarget);
+  }
+}
+
+// The program's own menu for a window whose menus cannot be read: the title
+// as a grayed one-line header, give back as the default, close. The choice
+// comes back to the caller; nothing is posted to the main window or routed on.
+TEST_F(StoredWindowMenus, GiveBackMenuOffersGiveBackAndCloseUnderTheTitle) {
+  struct Case {
+    std::vector<int> path;
+    TGiveBackChoice expected;
+    const char* reason;
+  } cases[] = {
+      {{2}, TGiveBackChoice::GiveBack, "give back"},
+      {{3}, TGiveBackChoice::Close, "close"},
+      {{}, TGiveBackChoice::None, "Esc chooses nothing"},
+  };
+  AppState().menuTarget = reinterpret_cast<HWND>(0x1234);  // left from a stored window's menu
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.reason);
+    g_user = PlayedUser();
+    g_user.path = c.path;
+    g_user.look = [](HMENU open) {
+      char header[64] = {};
+      GetMenuStringA(open, 0, header, sizeof header, MF_BYPOSITION);
+      EXPECT_STREQ("Doc && notes\xA5" "draft", header);
+      EXPECT_NE(0u, GetMenuState(open, 0, MF_BYPOSITION) & MF_GRAYED);
+      EXPECT_EQ(static_cast<UINT>(GetMenuItemID(open, 2)), GetMenuDefaultItem(open, FALSE, 0));
+    };
+    SetTimer(standIn_, kUserTimer, 20, nullptr);
+    const TGiveBackChoice choice = ShowGiveBackMenu("Doc & notes\tdraft", kAt);
+    KillTimer(standIn_, kUserTimer);
+    ASSERT_NE(nullptr, g_user.current) << "the menu opened";
+    EXPECT_EQ(c.expected, choice);
+    EXPECT_EQ(nullptr, AppState().menuTarget) << "nothing of it is routed to a stored window";
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    EXPECT_TRUE(g_ownCommands.empty());
+  }
+}
+
+// A title of any length makes a header of one short line that never ends in
+// half a character or in an ampersand that would underline the dots.
+TEST(GiveBackMenuHeader, IsOneShortLineOfWholeCharacters) {
+  std::string kana;
+  for (int i = 0; i < 100; ++i) kana += "\x82\xA0";  // あ
+  struct Case {
+    std::string title;
+    std::string expected;
+  } cases[] = {
+      {"Notes", "Notes"},
+      {"a\r\nb", "a\xA5\xA5" "b"},
+      {kana, kana.substr(0, 60) + "\x81\x63"},
+      {"x" + kana, "x" + kana.substr(0, 58) + "\x81\x63"},
+      {std::string(59, 'x') + "&y", std::string(59, 'x') + "\x81\x63"},
+      {std::string(58, 'x') + "&y", std::string(58, 'x') + "&&\x81\x63"},
+      {std::string(57, 'x') + "&&", std::string(57, 'x') + "&&\x81\x63"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.expected, GiveBackMenuHeader(TString(c.title)).Bytes()) << c.title.size();
   }
 }

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,8 +11,11 @@
 #include "app/TrayIcons.h"
 #include "app/WindowIcon.h"
 #include "framework/window/WindowUtils.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/ForeignWindowThread.h"
 #include "tests/support/SolidIcons.h"
+#include "tests/support/WindowQueries.h"
+#include "tests/win/icons/IconTestSupport.h"
 
 namespace {
 
@@ -71,19 +76,45 @@ TEST(WindowIcon, CopiesComeFromTheIconOfTheirSize) {
   }
 }
 
-TEST(WindowIcon, WindowWithoutIconsShowsTheSystemApplicationIcon) {
-  ForeignWindowOptions options;
-  options.className = "StowpaneIconTestNone";
-  ForeignWindowThread foreign(options);
-  ASSERT_NE(nullptr, foreign.Window());
-  TWindowIcon icon(foreign.Window());
-  EXPECT_EQ(nullptr, icon.GetIcon(kSmallIcon));
+// A window without icons of its own (or whose icons cannot be had, as
+// another process's under Wine) shows the first icon of its program file, so
+// that windows of different programs still look different; the system's
+// generic icon only when the program file has none either.
+TEST(WindowIcon, WindowWithoutIconsShowsItsProgramsIconElseTheSystemOne) {
   TIconSource* fallback = FallbackIconSource();
-  HICON shown = icon.GetIcon(kSmallIcon, fallback);
-  ASSERT_NE(nullptr, shown);
-  EXPECT_EQ(fallback->GetIcon(kSmallIcon), shown);
-  // Kinds other than 16 and 32 pixels go straight to the fallback.
-  EXPECT_EQ(nullptr, icon.GetIcon(3));
+  const HICON generic = fallback->GetIcon(kSmallIcon);
+  ASSERT_NE(nullptr, generic);
+  {
+    ForeignWindowOptions options;
+    options.className = "StowpaneIconTestNone";
+    ForeignWindowThread foreign(options);
+    ASSERT_NE(nullptr, foreign.Window());
+    TWindowIcon icon(foreign.Window());
+    const HICON small = icon.GetIcon(kSmallIcon, fallback);
+    const HICON large = icon.GetIcon(kLargeIcon, fallback);
+    ASSERT_NE(nullptr, small);
+    ASSERT_NE(nullptr, large);
+    EXPECT_NE(generic, small);
+    EXPECT_EQ(16, IconWidth(small));
+    EXPECT_EQ(32, IconWidth(large));
+    HICON fileLarge = nullptr;
+    HICON fileSmall = nullptr;
+    ASSERT_NE(0u, ExtractIconExA(SiblingProgram("unit_tests.exe").c_str(), 0, &fileLarge, &fileSmall, 1));
+    TIconHandle ownedLarge(fileLarge);
+    TIconHandle ownedSmall(fileSmall);
+    EXPECT_EQ(ReadIconPixels(fileSmall), ReadIconPixels(small)) << "this test program's first icon";
+  }
+  {
+    ChildProcess program;
+    ASSERT_TRUE(program.Start("\"" + SiblingProgram("iconless.exe") + "\" window"));
+    const HWND window = WaitForWindow({"StowpaneIconlessWindow", std::nullopt, program.Id()}, 5000);
+    ASSERT_NE(nullptr, window);
+    TWindowIcon icon(window);
+    EXPECT_EQ(nullptr, icon.GetIcon(kSmallIcon)) << "neither the window nor its program has one";
+    EXPECT_EQ(generic, icon.GetIcon(kSmallIcon, fallback));
+    // Kinds other than 16 and 32 pixels go straight to the fallback.
+    EXPECT_EQ(nullptr, icon.GetIcon(3));
+  }
 }
 
 TEST(WindowIcon, HungWindowIsAskedWithinItsBound) {

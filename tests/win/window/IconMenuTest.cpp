@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -312,7 +313,7 @@ TEST(HandleIconMenuMessage, DrawsIconSelectionGrayedTextAndCheckFrame) {
     TIconSource* icon;
     DWORD iconCentre;     // colour in the middle of the icon place
     DWORD fill;           // colour of the item's top right corner
-    DWORD frameTopLeft;   // the pixel left of and above the icon
+    DWORD frameLeft;      // the cell's left edge beside the icon's middle
     int textColour;       // a colour the label shows
     int absentColour;     // a colour the label must not show (-1: no check)
     const char* reason;
@@ -322,12 +323,12 @@ TEST(HandleIconMenuMessage, DrawsIconSelectionGrayedTextAndCheckFrame) {
        "selected: the highlight fill and text"},
       {ODS_GRAYED, GreenIcon(), 0xFFFFFFFF, Rgb(COLOR_MENU), Rgb(COLOR_MENU), COLOR_BTNSHADOW, COLOR_MENUTEXT,
        "grayed: a disabled icon and an embossed label"},
-      {ODS_CHECKED, GreenIcon(), green, Rgb(COLOR_MENU), Rgb(COLOR_BTNSHADOW), COLOR_MENUTEXT, -1,
-       "checked: the sunken frame around the icon"},
+      {ODS_CHECKED, GreenIcon(), green, Rgb(COLOR_MENU), Rgb(COLOR_HIGHLIGHT), COLOR_MENUTEXT, -1,
+       "checked: a box of the selection colour around the icon"},
       {ODS_CHECKED | ODS_GRAYED | ODS_SELECTED, GreenIcon(), Rgb(COLOR_BTNSHADOW), Rgb(COLOR_HIGHLIGHT),
        Rgb(COLOR_BTNSHADOW), COLOR_BTNHIGHLIGHT, -1, "grayed, checked, selected: a monochrome icon in its frame"},
-      {ODS_CHECKED, nullptr, 0xFFFFFFFF, Rgb(COLOR_MENU), Rgb(COLOR_BTNSHADOW), COLOR_MENUTEXT, -1,
-       "checked without an icon: the frame still"},
+      {ODS_CHECKED, nullptr, 0xFFFFFFFF, Rgb(COLOR_MENU), Rgb(COLOR_HIGHLIGHT), COLOR_MENUTEXT, -1,
+       "checked without an icon: the box still"},
   };
   for (const auto& c : cases) {
     TDrawnItem drawn;
@@ -339,7 +340,7 @@ TEST(HandleIconMenuMessage, DrawsIconSelectionGrayedTextAndCheckFrame) {
       EXPECT_NE(green, canvas.At(2 + 8, drawn.iconTop + 8)) << c.reason;
     }
     EXPECT_EQ(c.fill, canvas.At(drawn.area.right - 1, 0)) << c.reason;
-    EXPECT_EQ(c.frameTopLeft, canvas.At(1, drawn.iconTop - 1)) << c.reason;
+    EXPECT_EQ(c.frameLeft, canvas.At(0, drawn.iconTop + 8)) << c.reason;
     const RECT label{kSmallIconCell + 6, 0, drawn.area.right, drawn.area.bottom};
     EXPECT_GT(canvas.Count(label, Rgb(c.textColour)), 5) << c.reason;
     if (c.absentColour >= 0) {
@@ -350,6 +351,25 @@ TEST(HandleIconMenuMessage, DrawsIconSelectionGrayedTextAndCheckFrame) {
   DrawItem(checkOnly, "&Standby", nullptr, ODS_CHECKED);
   const RECT cell{2, checkOnly.iconTop, 18, checkOnly.iconTop + 16};
   EXPECT_GT(checkOnly.canvas.Count(cell, Rgb(COLOR_MENUTEXT)), 6) << "a check mark stands in for the icon";
+
+  // On and off must differ at a glance: the box around the icon differs from
+  // the plain item in a whole ring of pixels, each clearly, whatever the
+  // colours (a sunken edge of one pixel vanishes on a white menu).
+  TDrawnItem on;
+  TDrawnItem off;
+  DrawItem(on, "&Standby", GreenIcon(), ODS_CHECKED);
+  DrawItem(off, "&Standby", GreenIcon(), 0);
+  int clearlyDifferent = 0;
+  for (int y = on.area.top; y < on.area.bottom; ++y) {
+    for (int x = 0; x < kSmallIconCell + 1; ++x) {
+      const DWORD a = on.canvas.At(x, y);
+      const DWORD b = off.canvas.At(x, y);
+      int distance = 0;
+      for (int shift : {0, 8, 16}) distance += std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF));
+      clearlyDifferent += distance >= 96 ? 1 : 0;
+    }
+  }
+  EXPECT_GE(clearlyDifferent, 60) << "a checked item's box is seen at once";
 }
 
 // A menu's bottom item, drawn through the menu window's own context once

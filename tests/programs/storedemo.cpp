@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/AppState.h"
+#include "app/Commands.h"
 #include "app/StoredWindowMenus.h"
 #include "app/TrayMenu.h"
 #include "app/WindowStore.h"
@@ -43,6 +44,8 @@ LRESULT CALLBACK HostProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
         ShowStoredSystemMenu(g_demo.stored, g_demo.at);
       } else {
         g_demo.tray->Rebuild(window, 1);
+        // As the program shows it by default: emergency standby on.
+        CheckMenuItem(g_demo.tray->Menu(), kCommandStandbyCure, MF_BYCOMMAND | MF_CHECKED);
         TrackMenuForTarget(g_demo.tray->Menu(), window, false, g_demo.at);
       }
       PostQuitMessage(0);

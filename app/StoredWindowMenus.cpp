@@ -4,6 +4,7 @@
 
 #include "app/AppState.h"
 #include "app/WindowProbe.h"
+#include "framework/window/MenuFocus.h"
 
 namespace {
 
@@ -49,11 +50,10 @@ void TMenuCopyTraits::Free(HMENU copy) {
 
 void TrackMenuForTarget(HMENU menu, HWND target, bool systemMenu, POINT at) {
   const HWND main = AppState().mainWindow;
-  // Without the foreground the menu would not close when the user clicks elsewhere.
-  if (GetForegroundWindow() != main) SetForegroundWindow(main);
   AppState().menuTarget = target;
   AppState().menuTargetIsSystemMenu = systemMenu;
-  TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, main, nullptr);
+  // The hidden main window in the foreground, and the keys reaching the menu under Wine too.
+  TrackMenuWithKeys(menu, TPM_RIGHTBUTTON, at, main);
   // The chosen command was posted before TrackPopupMenu returned, so it is
   // routed to the target before this message forgets it; any later WM_COMMAND
   // (another menu, a dialog's notification) is the main window's own.
@@ -64,10 +64,7 @@ UINT TrackOwnTrayMenu(HMENU menu, POINT at) {
   const HWND main = AppState().mainWindow;
   // Nothing of this menu is routed to a stored window.
   ForgetMenuTarget();
-  if (GetForegroundWindow() != main) SetForegroundWindow(main);
-  const UINT chosen = static_cast<UINT>(TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, main, nullptr));
-  PostMessageA(main, WM_NULL, 0, 0);
-  return chosen;
+  return static_cast<UINT>(TrackMenuWithKeys(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, at, main));
 }
 
 TStoredMenu ShowStoredSystemMenu(HWND window, POINT at) {

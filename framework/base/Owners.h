@@ -87,6 +87,13 @@ struct TMemoryDcTraits {
 };
 using TMemoryDc = TUniqueHandle<TMemoryDcTraits>;
 
+// A window this program made that is not a shape (shapes end themselves).
+struct TWindowTraits {
+  using Handle = HWND;
+  static void Free(HWND window) { CHECK(DestroyWindow(window)); }
+};
+using TOwnedWindow = TUniqueHandle<TWindowTraits>;
+
 // A module this program loaded (LoadLibrary, or mapped as data), freed once.
 // Never one it only looked up (GetModuleHandle): that reference is not ours.
 struct TModuleTraits {

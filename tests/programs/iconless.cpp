@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
   const HWND window = CreateWindowExA(0, windowClass.lpszClassName, "iconless", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
                                       nullptr, nullptr, windowClass.hInstance, nullptr);
   if (window == nullptr) return 1;
+  ShowWindow(window, SW_SHOWNORMAL);
   SetTimer(window, 1, 30000, nullptr);
   MSG message;
   while (IsWindow(window) && GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -51,9 +51,10 @@ class Storing : public ::testing::Test {
     ASSERT_NE(nullptr, main_);
     ASSERT_TRUE(tray_.WaitForRecord(TrayCall("ADD", main_, kAppIconId), kWaitMs));
   }
-  // The tray menu opened by a click on the application icon; `keys` typed into it.
+  // The tray menu opened by a right click on the application icon (at once:
+  // the left button's menu waits for the double-click time); `keys` typed into it.
   bool UseTrayMenu(const std::vector<UINT>& keys) {
-    PostMessageA(main_, kAppIconMessage, kAppIconId, WM_LBUTTONDOWN);
+    PostMessageA(main_, kAppIconMessage, kAppIconId, WM_RBUTTONDOWN);
     return PressKeysInOpenMenu(stowpane_.Process().Id(), keys, kWaitMs);
   }
   // The window comes to the front, so it is the first item of the tray menu, and is chosen there.

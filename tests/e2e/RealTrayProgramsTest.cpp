@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/StoringFixture.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/E2eHarness.h"
 #include "tests/support/HarnessPaths.h"
@@ -26,10 +27,10 @@ constexpr DWORD kWaitMs = 5000;
 constexpr int kAppIconCell = 0;
 constexpr int kProgramLeft = 400;
 constexpr int kProgramTop = 300;
-constexpr UINT kAppIconMessage = 0x8FA0;
-constexpr UINT kAppIconId = 4000;
-const WindowState kStored{true, false, true, true};
-const WindowState kShown{true, true, false, true};
+using storing::kAppIconId;
+using storing::kAppIconMessage;
+using storing::kShown;
+using storing::kStored;
 
 // The program's first shown window with a caption.
 HWND ShownWindowOf(DWORD processId) {

@@ -4,20 +4,19 @@
 
 #include "app/AppState.h"
 #include "app/MainWindow.h"
-#include "framework/window/DisplayText.h"
+#include "app/RunningCopy.h"
+#include "framework/window/Application.h"
 #include "framework/window/ModelessShapes.h"
-#include "framework/window/TShape.h"
 
-bool AnotherCopyRuns() {
-  // The titles are searched in their display form, as they were set.
-  const TString normal = ToDisplayText(kApplicationName);
-  const TString emergency = ToDisplayText(kEmergencyTitle);
-  return FindWindowA(TShape::kClassName, normal.c_str()) != nullptr ||
-         FindWindowA(TShape::kClassName, emergency.c_str()) != nullptr;
-}
+namespace {
+// A copy that gives back many windows, some of them slow, takes its time;
+// beyond this something holds it (an open question, a dead taskbar).
+constexpr DWORD kExitWaitMs = 60000;
+}  // namespace
 
 int AppMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  if (AnotherCopyRuns()) return 0;
+  if (HasSwitch("/exit")) return EndRunningCopy(kExitWaitMs);
+  if (FindRunningCopy() != nullptr) return 0;
   {
     TMainWindow mainWindow;
     mainWindow.Run();

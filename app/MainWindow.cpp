@@ -22,6 +22,7 @@
 #include "framework/base/Check.h"
 #include "framework/registry/RegGlobalKeys.h"
 #include "framework/window/Application.h"
+#include "framework/window/ProgramHelp.h"
 #include "framework/window/DisplayText.h"
 #include "framework/window/Topmost.h"
 #include "resources/ResourceIds.h"
@@ -45,6 +46,8 @@ TMainWindow::TMainWindow()
   // The main window exists to own the tray icon and the timer: it is shown
   // only as the emergency window.
   SetShow(false);
+  // It is seen only as the emergency window, so that is where its help opens.
+  SetHelpSection("Emergency");
   // The colour scheme's change recolours the background pictures once, here.
   SetMainShape(this);
   emergencyMenu_.Reset(LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(IDM_EMERGENCY_MENU)));
@@ -369,7 +372,7 @@ void TMainWindow::OpenStoredWindowMenu(const TStoredWindow& record, bool menuBar
 
 void TMainWindow::ShowHelp() {
   MessageBeep(MB_ICONASTERISK);
-  WinHelpA(Handle(), Application().helpPath.c_str(), HELP_CONTENTS, 0);
+  ShowProgramHelp(Handle(), HELP_CONTENTS, 0, TString());
 }
 
 void TMainWindow::HideEmergencyWindow() {

@@ -80,6 +80,8 @@ foreach(src IN LISTS TEST_PROGRAM_SOURCES)
   target_link_libraries(${name} PRIVATE stowpane_core)
   list(APPEND TEST_PROGRAMS ${name})
 endforeach()
+# OpenManualTest's stand-in browser is probe.exe.
+add_dependencies(unit_tests probe)
 
 if(E2E_TEST_SOURCES)
   add_executable(e2e_tests ${E2E_TEST_SOURCES})
@@ -100,4 +102,5 @@ if(E2E_TEST_SOURCES)
   set_tests_properties(e2e_tests PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE DEPENDS "unit_tests;e2e_real_tray")
 endif()
 
+include(${ROOT}/cmake/Release.cmake)
 include(${ROOT}/cmake/WinBench.cmake)

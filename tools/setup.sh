@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(cmake make g++ libgtest-dev googletest libbenchmark-dev clang-14 libclang-rt-14-dev
   g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   wine wine32:i386 wine64 fonts-wine fonts-ipafont-gothic xvfb xauth xdotool x11-utils
-  imagemagick locales tango-icon-theme librsvg2-bin icoutils python3)
+  nsis imagemagick locales tango-icon-theme librsvg2-bin icoutils python3)
 sudo=""
 [ "$(id -u)" = 0 ] || sudo=sudo
 missing=()

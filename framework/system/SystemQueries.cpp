@@ -34,6 +34,14 @@ uint32_t SystemVersionWord() { return CachedVersion().word; }
 
 uint32_t SystemPlatformId() { return CachedVersion().platform; }
 
+bool RunsUnderWine() {
+  static const bool wine = [] {
+    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+  }();
+  return wine;
+}
+
 namespace {
 // -1 until the first question, then 0 or 1.
 int rebarTaskbar = -1;

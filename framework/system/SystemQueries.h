@@ -10,6 +10,10 @@
 uint32_t SystemVersionWord();
 uint32_t SystemPlatformId();
 
+// Whether the program runs under Wine rather than Windows: Wine's ntdll
+// exports wine_get_version, Windows' never does. Asked once per process.
+bool RunsUnderWine();
+
 // Whether the taskbar is the rebar kind (a "ReBarWindow32" band host inside
 // "Shell_TrayWnd"). Asked once per process: the answer describes the shell the
 // program started under and stays even if the taskbar is restarted.

@@ -3,21 +3,16 @@
 #include "framework/window/Application.h"
 
 #include <objbase.h>
-#include <shellapi.h>
 
 #include "framework/base/SharedResources.h"
 #include "framework/registry/RegGlobalKeys.h"
+#include "framework/window/ProgramHelp.h"
 
 namespace {
 
 TApplicationInfo& Info() {
   static TApplicationInfo info;
   return info;
-}
-
-bool FileExists(const TString& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 }  // namespace
@@ -40,10 +35,7 @@ int RunApplication(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
   info.files = parsed.files;
 
   if (FindSwitch(info.switches, TString("/?")) >= 0 || FindSwitch(info.switches, TString("/help")) >= 0) {
-    if (FileExists(info.helpPath)) {
-      ShellExecuteA(nullptr, "open", info.helpPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-      return -1;
-    }
+    if (OpenHelpFromCommandLine()) return -1;
   }
 
   CreateGlobalKeyLists(applicationKeyPath);

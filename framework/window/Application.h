@@ -26,7 +26,7 @@ bool HasSwitch(const char* name);
 using TApplicationMain = int (*)(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show);
 
 // The process entry: parses the command line ("/?" and "/help" open the help
-// file and end with -1 when it exists), builds the global key lists,
+// and end with -1 when it could be opened), builds the global key lists,
 // initialises COM, runs `appMain` and releases everything in order.
 int RunApplication(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show,
                    const char* applicationName, const char* applicationKeyPath, TApplicationMain appMain);

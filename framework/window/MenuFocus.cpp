@@ -3,6 +3,7 @@
 #include "framework/window/MenuFocus.h"
 
 #include "framework/base/Owners.h"
+#include "framework/system/SystemQueries.h"
 
 namespace {
 
@@ -10,16 +11,6 @@ constexpr char kKeyTargetClass[] = "TMenuKeyTarget";
 constexpr UINT kRetryMs = 40;
 constexpr int kMaxTries = 50;  // two seconds: the menu stays usable with the mouse whatever happens
 
-// Only Wine needs the key target, and only Wine may have it: on Windows the
-// foreground thread gets the keys already, and moving the foreground while a
-// menu tracks could end the menu. Wine's ntdll has this export; Windows' never.
-bool RunsUnderWine() {
-  static const bool wine = [] {
-    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
-  }();
-  return wine;
-}
 
 // One menu tracks at a time on the program's one window thread.
 struct TKeyTarget {
@@ -87,6 +78,9 @@ HWND CreateKeyTarget(HWND owner, POINT at) {
 }  // namespace
 
 TMenuKeyboard::TMenuKeyboard(HWND owner, POINT at) : owner_(owner) {
+  // Only Wine needs the key target, and only Wine may have it: on Windows the
+  // foreground thread gets the keys already, and moving the foreground while a
+  // menu tracks could end the menu.
   if (RunsUnderWine() && !g_target.window) {
     g_target.owner = owner;
     g_target.window.Reset(CreateKeyTarget(owner, at));

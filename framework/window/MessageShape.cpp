@@ -12,7 +12,7 @@
 #include "framework/registry/RegRoots.h"
 #include "framework/registry/RegSection.h"
 #include "framework/registry/TRegValue.h"
-#include "framework/window/Application.h"
+#include "framework/window/ProgramHelp.h"
 #include "framework/window/DisplayText.h"
 #include "framework/window/ControlElement.h"
 #include "framework/window/TShape.h"
@@ -136,8 +136,8 @@ bool TButtonRow::OnCommand(int id, HWND control, int) {
     if (control != button.handle && id != button.id) continue;
     if (button.id == IDHELP) {
       MessageBeep(MB_ICONASTERISK);
-      WinHelpA(shape_ != nullptr ? shape_->Handle() : nullptr, Application().helpPath.c_str(), HELP_CONTEXT,
-               static_cast<ULONG_PTR>(helpIds_[i]));
+      ShowProgramHelp(shape_ != nullptr ? shape_->Handle() : nullptr, HELP_CONTEXT, static_cast<ULONG_PTR>(helpIds_[i]),
+                      shape_ != nullptr ? shape_->HelpSection() : TString());
       return true;
     }
     if (shape_ != nullptr) shape_->EndShape(button.id);

@@ -5,7 +5,7 @@
 #include <commctrl.h>
 
 #include "framework/icons/IconFactories.h"
-#include "framework/window/Application.h"
+#include "framework/window/ProgramHelp.h"
 #include "framework/window/IconMenu.h"
 #include "framework/window/DisplayText.h"
 #include "framework/window/StringResource.h"
@@ -193,7 +193,7 @@ void TShape::OnContextMenu(HWND window, int x, int y) {
 void TShape::ShowContextHelp() {
   if (helpTarget_ == nullptr || !IsWindow(helpTarget_)) return;
   MessageBeep(MB_ICONASTERISK);
-  WinHelpA(handle_, Application().helpPath.c_str(), HELP_CONTEXTPOPUP, GetWindowContextHelpId(helpTarget_));
+  ShowProgramHelp(handle_, HELP_CONTEXTPOPUP, GetWindowContextHelpId(helpTarget_), HelpSection());
 }
 
 void TShape::OnHelp(const HELPINFO& help) {
@@ -203,5 +203,5 @@ void TShape::OnHelp(const HELPINFO& help) {
   MessageBeep(MB_ICONASTERISK);
   const DWORD context = GetWindowContextHelpId(control);
   DWORD ids[4] = {static_cast<DWORD>(GetDlgCtrlID(control)), context != 0 ? context : static_cast<DWORD>(-1), 0, 0};
-  WinHelpA(control, Application().helpPath.c_str(), HELP_WM_HELP, reinterpret_cast<ULONG_PTR>(ids));
+  ShowProgramHelp(control, HELP_WM_HELP, reinterpret_cast<ULONG_PTR>(ids), HelpSection());
 }

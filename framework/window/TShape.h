@@ -118,6 +118,10 @@ class TShape : public TWindow, public TShapeSettings {
   HFONT Font() const;
   // An element with context-help ids asks for the caption's help button.
   void RequestContextHelp() { contextHelp_ = true; }
+  // Where this shape's help opens in the manual: the section named after its
+  // placement unless one is set.
+  void SetHelpSection(const TString& section) { helpSection_ = section; }
+  const TString& HelpSection() const { return helpSection_.IsEmpty() ? placementName_ : helpSection_; }
 
   // Placement: remembered under `name` in `keys` (null: section "Serialize" of
   // the application's keys); an empty name remembers nothing.
@@ -209,6 +213,7 @@ class TShape : public TWindow, public TShapeSettings {
   HWND helpTarget_ = nullptr;
   HMENU positionMenu_ = nullptr;  // part of the system menu, which the window owns
   TString placementName_;
+  TString helpSection_;
   const TRegKeyList* placementKeys_ = nullptr;
   bool moveSnapping_ = true;
   bool sizeSnapping_ = false;

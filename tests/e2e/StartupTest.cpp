@@ -5,16 +5,19 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
 #include <string>
 #include <vector>
 
 #include "framework/window/TWindow.h"
 #include "tests/support/E2eHarness.h"
+#include "tests/support/HtmlHandler.h"
 #include "tests/support/StowpaneProcess.h"
 
 namespace {
 
 constexpr DWORD kExitedWithMinusOne = 0xFFFFFFFF;
+constexpr WPARAM kHelpCommand = 901;
 
 // Every test starts without settings of a previous run.
 class StartupTest : public ::testing::Test {
@@ -138,33 +141,47 @@ TEST_F(StartupTest, RestoreSwitchForgetsStoredWindowsOfTheLastRun) {
   }
 }
 
-TEST_F(StartupTest, HelpSwitchesOpenAnExistingHelpFileAndEnd) {
-  // A copy of the program of its own, so that its help file is the test's.
+TEST_F(StartupTest, HelpSwitchesOpenTheHelpFileElseTheManualAndEnd) {
+  // A copy of the program of its own, so that its help file and manual are the test's.
   char temp[MAX_PATH];
   ASSERT_NE(0u, GetTempPathA(sizeof temp, temp));
   const std::string folder = std::string(temp) + "stowpane-help-" + std::to_string(GetCurrentProcessId());
   CreateDirectoryA(folder.c_str(), nullptr);
+  CreateDirectoryA((folder + "\\manual").c_str(), nullptr);
   const std::string program = folder + "\\Stowpane.exe";
   const std::string help = folder + "\\Stowpane.HLP";
+  const std::string manual = folder + "\\manual\\manual.html";
   ASSERT_TRUE(CopyFileA(ProgramPath("Stowpane.exe").c_str(), program.c_str(), FALSE));
+  THtmlHandler browser;
+  ASSERT_TRUE(browser.Ok());
 
+  // Wine has a WinHelp viewer, so a help file wins there; without one the
+  // manual opens in the browser, from its start.
   struct Case {
     const char* arguments;
     bool helpFile;
+    bool manualFile;
     bool ends;
+    bool browsed;
   } cases[] = {
-      {"/HELP", true, true}, {"/?", true, true}, {"/help:topic", true, true},
-      {"/help", false, false}, {"/?", false, false},
+      {"/HELP", true, false, true, false},  {"/?", true, true, true, false},
+      {"/help:topic", true, false, true, false}, {"/help", false, true, true, true},
+      {"/?", false, true, true, true},      {"/help", false, false, false, false},
+      {"/?", false, false, false, false},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.arguments) + (c.helpFile ? " with" : " without") + " a help file");
-    if (c.helpFile) {
-      HANDLE file = CreateFileA(help.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-      ASSERT_NE(INVALID_HANDLE_VALUE, file);
-      CloseHandle(file);
-    } else {
-      DeleteFileA(help.c_str());
+    SCOPED_TRACE(std::string(c.arguments) + (c.helpFile ? " with" : " without") + " a help file" +
+                 (c.manualFile ? ", with" : ", without") + " a manual");
+    for (const auto& [path, wanted] : {std::pair{help, c.helpFile}, std::pair{manual, c.manualFile}}) {
+      if (wanted) {
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, file);
+        CloseHandle(file);
+      } else {
+        DeleteFileA(path.c_str());
+      }
     }
+    const size_t browsedBefore = browser.Lines().size();
     const std::set<DWORD> before = ProcessesWithWindows();
     StowpaneProcess stowpane;
     ASSERT_TRUE(stowpane.Start(c.arguments, program));
@@ -176,11 +193,38 @@ TEST_F(StartupTest, HelpSwitchesOpenAnExistingHelpFileAndEnd) {
       EXPECT_NE(nullptr, stowpane.WaitForMainWindow());
       EXPECT_TRUE(stowpane.Exit());
     }
+    if (c.browsed) {
+      ASSERT_TRUE(WaitUntil([&] { return browser.Lines().size() > browsedBefore; }, 10000));
+      const std::string line = browser.Lines().back();
+      EXPECT_NE(std::string::npos, line.find("/manual/manual.html")) << line;
+      EXPECT_EQ(std::string::npos, line.find('#')) << line;
+    } else {
+      EXPECT_EQ(browsedBefore, browser.Lines().size());
+    }
     EndNewProcesses(before);
   }
   DeleteFileA(help.c_str());
+  DeleteFileA(manual.c_str());
+  RemoveDirectoryA((folder + "\\manual").c_str());
   DeleteFileA(program.c_str());
   RemoveDirectoryA(folder.c_str());
+}
+
+TEST_F(StartupTest, HelpCommandOpensTheManualBesideTheProgramFromItsStart) {
+  // The build puts the manual beside Stowpane.exe, as the release does.
+  ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(ProgramPath("manual\\manual.html").c_str()));
+  THtmlHandler browser;
+  ASSERT_TRUE(browser.Ok());
+  StowpaneProcess stowpane;
+  ASSERT_TRUE(stowpane.Start());
+  HWND main = stowpane.WaitForMainWindow();
+  ASSERT_NE(nullptr, main);
+  PostMessageA(main, WM_COMMAND, kHelpCommand, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !browser.Lines().empty(); }, 10000));
+  const std::string line = browser.Lines().front();
+  EXPECT_NE(std::string::npos, line.find("/manual/manual.html")) << line;
+  EXPECT_EQ(std::string::npos, line.find('#')) << line;
+  EXPECT_TRUE(stowpane.Exit());
 }
 
 TEST_F(StartupTest, GarbageCommandLinesDoNotCrashIt) {

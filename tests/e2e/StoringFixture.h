@@ -45,8 +45,8 @@ class Storing : public ::testing::Test {
     ASSERT_TRUE(WriteHkcuDword(kApplicationKey, "PeriodicTimer", kTimerPeriodMs));
     ASSERT_TRUE(tray_.Start());
   }
-  void StartStowpane(const std::string& arguments = std::string()) {
-    ASSERT_TRUE(stowpane_.Start(arguments));
+  void StartStowpane(const std::string& arguments = std::string(), const std::string& program = std::string()) {
+    ASSERT_TRUE(stowpane_.Start(arguments, program));
     main_ = stowpane_.WaitForMainWindow();
     ASSERT_NE(nullptr, main_);
     ASSERT_TRUE(tray_.WaitForRecord(TrayCall("ADD", main_, kAppIconId), kWaitMs));

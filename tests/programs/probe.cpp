@@ -14,6 +14,9 @@
 //   probe regget PATH NAME                      VALUE type=N bytes=HEX [dword=N], or MISSING
 //   probe regset PATH NAME (/dword:N | /bin:HEX | /sz:HEX) [/type:N]
 //   probe regdel PATH NAME                      probe regdelkey PATH (with every sub-key)
+//   probe record PATH [ARGS...]                 appends GetCommandLineA() exactly as this
+//                                               process got it, plus CR LF, to the file PATH
+//                                               (ARGS are not parsed: anything may follow)
 //
 // FILTER: /hwnd:N  /class:NAME  /title:HEX  /text:ASCII  /pid:N (all given must match).
 // PATH is below HKEY_CURRENT_USER. Numbers take 0x for hex.
@@ -314,9 +317,21 @@ int RegDelKey(const Arguments& args) {
   return result == ERROR_SUCCESS ? 0 : 1;
 }
 
+// One WriteFile per line in append mode, so that lines of several runs never
+// interleave and a reader sees each line whole or not at all.
+int Record(const char* path) {
+  const TKernelHandle file = TakeFile(CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return 1;
+  const std::string line = std::string(GetCommandLineA()) + "\r\n";
+  DWORD written = 0;
+  const BOOL ok = WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+  return ok && written == line.size() ? 0 : 1;
+}
+
 int Usage() {
   std::fprintf(stderr, "usage: probe find|wait|post|send|command|show|taskbar|regget|regset|regdel|"
-                       "regdelkey ... (see probe.cpp)\n");
+                       "regdelkey|record ... (see probe.cpp)\n");
   return 2;
 }
 
@@ -324,6 +339,8 @@ int Usage() {
 
 int main(int argc, char** argv) {
   if (argc < 2) return Usage();
+  // Before Parse: what follows PATH is somebody else's command line.
+  if (std::string(argv[1]) == "record") return argc < 3 ? Usage() : Record(argv[2]);
   Arguments args;
   if (!Parse(argc, argv, &args)) return 2;
   const std::string command = argv[1];

@@ -112,7 +112,8 @@ TEST(VersionResource, NamesTheProductInBothLanguages) {
       {"\\StringFileInfo\\041103a4\\ProductName", "Stowpane"},
       {"\\StringFileInfo\\040904e4\\ProductName", "Stowpane"},
       {"\\StringFileInfo\\041103a4\\FileDescription", "ウィンドウをタスクトレイにしまうユーティリティ"},
-      {"\\StringFileInfo\\041103a4\\ProductVersion", "3.0"},
+      {"\\StringFileInfo\\041103a4\\ProductVersion", "3.0.0"},
+      {"\\StringFileInfo\\040904e4\\FileVersion", "3.0.0.0"},
   };
   for (const auto& c : cases) {
     char* value = nullptr;

@@ -44,3 +44,5 @@ add_custom_target(release ALL DEPENDS ${RELEASE_ZIP} ${RELEASE_SETUP})
 
 add_test(NAME release_zip_holds_the_program_texts_and_manual
   COMMAND ${Python3_EXECUTABLE} ${ROOT}/tests/release/check_zip.py ${RELEASE_ZIP} $<TARGET_FILE:Stowpane> ${ROOT}/docs)
+add_test(NAME manual_has_a_section_for_every_window_with_help
+  COMMAND ${Python3_EXECUTABLE} ${ROOT}/tests/release/check_manual_sections.py ${ROOT})

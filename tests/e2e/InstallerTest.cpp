@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/e2e/StoringFixture.h"
+#include "tests/support/ShellTestFolder.h"
 
 using namespace storing;
 
@@ -69,28 +70,9 @@ std::string StringValue(const std::string& name) {
   return std::string(value->bytes.c_str());
 }
 
-void DeleteTree(const std::string& folder) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string path = folder + "\\" + name;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        DeleteTree(path);
-      } else {
-        DeleteFileA(path.c_str());
-      }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryA(folder.c_str());
-}
-
 // Nothing of an earlier installation: the prefix is as fresh as a new user's.
 void ForgetInstallation() {
-  DeleteTree(InstallFolder());
+  TShellTestFolder::RemoveTree(InstallFolder());
   DeleteFileA(StartMenuEntry().c_str());
   DeleteFileA(StartupShortcut().c_str());
   DeleteHkcuKey(kUninstallKey);

@@ -51,7 +51,7 @@ class TShellTestFolder {
     return ok != FALSE;
   }
 
- private:
+ // A folder with everything in it, read-only files too.
   static void RemoveTree(const std::string& folder) {
     WIN32_FIND_DATAA found{};
     HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
@@ -72,6 +72,7 @@ class TShellTestFolder {
     RemoveDirectoryA(folder.c_str());
   }
 
+ private:
   static inline int counter_ = 0;
   std::string path_;
 };

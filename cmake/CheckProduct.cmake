@@ -1,5 +1,5 @@
-# Checks the program a user gets: no symbol or debug sections, and no DLL
-# beyond those every Windows system has. Run as
+# Checks the program a user gets: no symbol or debug sections, no DLL beyond
+# those every Windows system has, and no more than 600 KB. Run as
 #   cmake -DOBJDUMP=<objdump> -DPROGRAM=<exe> -P CheckProduct.cmake
 execute_process(COMMAND ${OBJDUMP} -h ${PROGRAM} OUTPUT_VARIABLE sections RESULT_VARIABLE failed)
 if(failed)
@@ -21,5 +21,9 @@ foreach(entry IN LISTS dlls)
   endif()
 endforeach()
 file(SIZE ${PROGRAM} size)
+# What a user downloads and keeps resident: the build flags in Win32.cmake keep it here.
+if(size GREATER 614400)
+  message(FATAL_ERROR "${PROGRAM} has ${size} bytes, more than 600 KB")
+endif()
 list(LENGTH dlls count)
 message(STATUS "${PROGRAM}: ${size} bytes, ${count} system libraries imported")

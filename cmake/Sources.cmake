@@ -32,7 +32,7 @@ endfunction()
 
 file(GLOB_RECURSE PRODUCT_SOURCES CONFIGURE_DEPENDS
   ${ROOT}/framework/*.cpp ${ROOT}/app/*.cpp)
-list(REMOVE_ITEM PRODUCT_SOURCES ${ROOT}/app/WinMain.cpp)
+list(REMOVE_ITEM PRODUCT_SOURCES ${ROOT}/app/WinMain.cpp ${ROOT}/app/LeanRuntime.cpp)
 split_pure(PURE_SOURCES WIN32_ONLY_SOURCES ${PRODUCT_SOURCES})
 
 file(GLOB_RECURSE PURE_TEST_SOURCES CONFIGURE_DEPENDS ${ROOT}/tests/pure/*.cpp)

@@ -38,11 +38,15 @@ bool TTitleMatcher::Matches(const TString& title) const {
   return false;
 }
 
+bool StateAllowsAutoIconize(bool minimized, bool released, TScanMode mode) {
+  if (mode == TScanMode::Periodic) return minimized;
+  // Taken back by the user during the watch: it stays out until minimized again.
+  return minimized || !released;
+}
+
 bool ShouldAutoIconize(const TScannedWindow& window, const TTitleMatcher& matcher, TScanMode mode) {
   if (window.title.IsEmpty()) return false;
-  if (mode == TScanMode::Periodic && !window.minimized) return false;
-  // Taken back by the user during the watch: it stays out until minimized again.
-  if (mode == TScanMode::Startup && !window.minimized && window.released) return false;
+  if (!StateAllowsAutoIconize(window.minimized, window.released, mode)) return false;
   return matcher.Matches(window.title);
 }
 

@@ -33,6 +33,10 @@ class TTitleMatcher {
   std::vector<TString> folded_;
 };
 
+// Whether a window in this state could be stored in this mode whatever its
+// title: the cheap question a pass asks before reading a title.
+bool StateAllowsAutoIconize(bool minimized, bool released, TScanMode mode);
+
 // True when the window is to be stored now. An empty title never matches.
 bool ShouldAutoIconize(const TScannedWindow& window, const TTitleMatcher& matcher, TScanMode mode);
 

@@ -5,6 +5,7 @@
 #include "framework/path/OpenManual.h"
 
 #include <string>
+#include <vector>
 
 #include "framework/path/FileExists.h"
 #include "framework/path/pure/ManualLink.h"
@@ -41,12 +42,13 @@ TString FullPath(const TString& path) {
 TString Utf8(const TString& ansi) {
   const int wide = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), static_cast<int>(ansi.Length()), nullptr, 0);
   if (wide <= 0) return TString();
-  std::wstring text(static_cast<size_t>(wide), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), static_cast<int>(ansi.Length()), &text[0], wide);
-  const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), wide, nullptr, 0, nullptr, nullptr);
+  // A vector, not std::wstring: the program has no other use for wide strings.
+  std::vector<WCHAR> text(static_cast<size_t>(wide));
+  MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), static_cast<int>(ansi.Length()), text.data(), wide);
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
   if (bytes <= 0) return TString();
   std::string utf8(static_cast<size_t>(bytes), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), wide, &utf8[0], bytes, nullptr, nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, &utf8[0], bytes, nullptr, nullptr);
   return TString(std::move(utf8));
 }
 

@@ -7,6 +7,12 @@
 
 namespace {
 
+// The three identifiers, written out: the system's uuid library would bring
+// every identifier it knows into the program (about 40 KB).
+constexpr CLSID kShellLinkClass = {0x00021401, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr IID kShellLinkInterface = {0x000214EE, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr IID kPersistFileInterface = {0x0000010B, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+
 // The shell-link object with its file interface.
 struct TShellLinkObject {
   TComPtr<IShellLinkA> link;
@@ -14,11 +20,11 @@ struct TShellLinkObject {
 };
 
 bool CreateLinkObject(TShellLinkObject& object) {
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+  if (FAILED(CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER, kShellLinkInterface,
                               object.link.ReceiveVoid()))) {
     return false;
   }
-  return SUCCEEDED(object.link->QueryInterface(IID_IPersistFile, object.file.ReceiveVoid()));
+  return SUCCEEDED(object.link->QueryInterface(kPersistFileInterface, object.file.ReceiveVoid()));
 }
 
 // IPersistFile speaks UTF-16 only; a path that does not fit MAX_PATH fails

@@ -78,11 +78,15 @@ LRESULT CALLBACK TShape::PreWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
   auto* object = static_cast<TShape*>(BindOnCreate(hwnd, msg, lParam));
   if (object == nullptr) return DefWindowProcA(hwnd, msg, wParam, lParam);
   // A C++ exception must never unwind through the system's dispatch code.
+#if defined(__cpp_exceptions)
   try {
     return object->WndProc(msg, wParam, lParam);
   } catch (...) {
     return DefWindowProcA(hwnd, msg, wParam, lParam);
   }
+#else
+  return object->WndProc(msg, wParam, lParam);
+#endif
 }
 
 INT_PTR CALLBACK TShape::PreDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -104,11 +108,15 @@ INT_PTR CALLBACK TShape::PreDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
     SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(object->title_.c_str()));
     SetPropA(hwnd, kDialogProperty, object);
   }
+#if defined(__cpp_exceptions)
   try {
     return object->DlgProc(msg, wParam, lParam);
   } catch (...) {
     return FALSE;
   }
+#else
+  return object->DlgProc(msg, wParam, lParam);
+#endif
 }
 
 LRESULT TShape::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {

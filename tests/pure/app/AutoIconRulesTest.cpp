@@ -70,6 +70,8 @@ TEST(AutoIconRules, ModesAndWindowsTheUserTookBack) {
   for (const auto& c : cases) {
     TScannedWindow window{"editor", c.minimized, c.released};
     EXPECT_EQ(c.stored, ShouldAutoIconize(window, matcher, c.mode)) << c.reason;
+    // With a matching title the state alone decides, so a pass may ask it first.
+    EXPECT_EQ(c.stored, StateAllowsAutoIconize(c.minimized, c.released, c.mode)) << c.reason;
   }
 }
 

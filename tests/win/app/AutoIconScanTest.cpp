@@ -1,0 +1,125 @@
+// One pass of the title rules over a desktop of foreign windows in every
+// state: which are stored, and whose titles the pass had to read for it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/AutoIconScan.h"
+#include "app/WindowStore.h"
+#include "tests/support/ForeignWindowThread.h"
+#include "tests/support/StandInMainWindow.h"
+
+namespace {
+
+// Counts the title questions a window answers; told to, it destroys itself
+// while answering the first, as a program closing meanwhile does. Runs on the
+// window's own thread.
+class TitleWatch {
+ public:
+  TitleWatch(HWND window, bool closeWhenAsked) : window_(window), closeWhenAsked_(closeWhenAsked) {
+    SetPropA(window_, kProp, this);
+    previous_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TitleWatch::Procedure)));
+  }
+  ~TitleWatch() {
+    if (IsWindow(window_)) {
+      SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+      RemovePropA(window_, kProp);
+    }
+  }
+  TitleWatch(const TitleWatch&) = delete;
+  TitleWatch& operator=(const TitleWatch&) = delete;
+  int Reads() const { return reads_; }
+
+ private:
+  static constexpr const char* kProp = "StowpaneTests.TitleWatch";
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = static_cast<TitleWatch*>(GetPropA(window, kProp));
+    const WNDPROC previous = self->previous_;
+    if (message == WM_GETTEXT || message == WM_GETTEXTLENGTH) {
+      ++self->reads_;
+      if (self->closeWhenAsked_) {
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+        RemovePropA(window, kProp);
+        DestroyWindow(window);
+        return 0;
+      }
+    }
+    return CallWindowProcA(previous, window, message, wParam, lParam);
+  }
+  HWND window_;
+  bool closeWhenAsked_;
+  WNDPROC previous_ = nullptr;
+  std::atomic<int> reads_{0};
+};
+
+struct Desk {
+  const char* name;
+  bool matches;
+  bool minimized;
+  bool released;
+  bool hung;
+  bool closes;
+  bool storedAtTheWatch;  // TScanMode::Startup
+  bool storedPeriodically;
+};
+
+}  // namespace
+
+// The state is asked before the title, so a pass reads only the titles of
+// windows it could store; what it stores is what reading every title first
+// and asking the state afterwards stored: the same windows on the same desktop.
+TEST(AutoIconScan, StoresTheSameWindowsAndReadsOnlyTheTitlesThatCanStillMatch) {
+  const Desk desk[] = {
+      {"minimized", true, true, false, false, false, true, true},
+      {"shown", true, false, false, false, false, true, false},
+      {"taken back", true, false, true, false, false, false, false},
+      {"taken back, minimized again", true, true, true, false, false, true, true},
+      {"hung", true, false, false, true, false, false, false},
+      {"closing meanwhile", true, true, false, false, true, false, false},
+      {"other title, minimized", false, true, false, false, false, false, false},
+      {"other title, shown", false, false, false, false, false, false, false},
+  };
+  for (TScanMode mode : {TScanMode::Startup, TScanMode::Periodic}) {
+    const bool periodic = mode == TScanMode::Periodic;
+    SCOPED_TRACE(periodic ? "periodic pass" : "the watch after a start with the system");
+    StandInMainWindow main;
+    TWindowStore store(nullptr);
+    std::vector<std::unique_ptr<ForeignWindowThread>> windows;
+    std::vector<std::unique_ptr<TitleWatch>> watches;
+    THandleList released;
+    for (const Desk& d : desk) {
+      ForeignWindowOptions options;
+      options.title = std::string(d.matches ? "scan rule " : "unrelated ") + d.name;
+      options.minimized = d.minimized;
+      windows.push_back(std::make_unique<ForeignWindowThread>(options));
+      ASSERT_NE(nullptr, windows.back()->Window()) << d.name;
+      watches.push_back(std::make_unique<TitleWatch>(windows.back()->Window(), d.closes));
+      if (d.released) released.push_back(windows.back()->Window());
+    }
+    for (size_t i = 0; i < windows.size(); ++i) {
+      if (desk[i].hung) ASSERT_TRUE(windows[i]->Hang(3000));
+    }
+    TAutoIconRules rules;
+    rules.patterns.Append("SCAN RULE");
+    AutoIconizeScan(store, main.Handle(), rules, mode, released);
+
+    std::set<HWND> stored;
+    for (size_t i = 0; i < store.Table().Count(); ++i) stored.insert(store.Table().At(i).window);
+    for (size_t i = 0; i < windows.size(); ++i) {
+      const Desk& d = desk[i];
+      SCOPED_TRACE(d.name);
+      EXPECT_EQ(periodic ? d.storedPeriodically : d.storedAtTheWatch, stored.count(windows[i]->Window()) == 1);
+      // A window the mode rules out by its state is not asked for its title.
+      const bool stateAllows = periodic ? d.minimized : d.minimized || !d.released;
+      if (!d.hung) EXPECT_EQ(stateAllows, watches[i]->Reads() > 0);
+    }
+    store.RestoreAll();
+  }
+}

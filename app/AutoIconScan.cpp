@@ -19,7 +19,9 @@ void AutoIconizeScan(TWindowStore& store, HWND mainWindow, const TAutoIconRules&
   // titles of the rest are read first, all of them, and matched afterwards: a
   // store may wait in its question while other windows come and go.
   std::vector<std::pair<HWND, TString>> titled;
-  for (HWND window : EnumerateCandidateWindows()) {
+  const THandleList candidates =
+      mode == TScanMode::Periodic ? EnumerateMinimizedCandidateWindows() : EnumerateCandidateWindows();
+  for (HWND window : candidates) {
     if (window == mainWindow) continue;
     if (!StateAllowsAutoIconize(IsIconic(window) != FALSE, released(window), mode)) continue;
     TString title;

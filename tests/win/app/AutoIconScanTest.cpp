@@ -68,6 +68,9 @@ struct Desk {
   bool closes;
   bool storedAtTheWatch;  // TScanMode::Startup
   bool storedPeriodically;
+  int ownerRow = -1;      // an earlier row of the desk
+  bool visible = true;
+  bool listed = true;     // offered by the tray menu
 };
 
 }  // namespace
@@ -85,6 +88,10 @@ TEST(AutoIconScan, StoresTheSameWindowsAndReadsOnlyTheTitlesThatCanStillMatch) {
       {"closing meanwhile", true, true, false, false, true, false, false},
       {"other title, minimized", false, true, false, false, false, false, false},
       {"other title, shown", false, false, false, false, false, false, false},
+      {"other title, hidden", false, false, false, false, false, false, false, -1, false, false},
+      // An owned window is listed only when its owner is not.
+      {"minimized, owned by a shown window", true, true, false, false, false, false, false, 7, true, false},
+      {"minimized, owned by a hidden window", true, true, false, false, false, true, true, 8},
   };
   for (TScanMode mode : {TScanMode::Startup, TScanMode::Periodic}) {
     const bool periodic = mode == TScanMode::Periodic;
@@ -98,6 +105,8 @@ TEST(AutoIconScan, StoresTheSameWindowsAndReadsOnlyTheTitlesThatCanStillMatch) {
       ForeignWindowOptions options;
       options.title = std::string(d.matches ? "scan rule " : "unrelated ") + d.name;
       options.minimized = d.minimized;
+      options.visible = d.visible;
+      if (d.ownerRow >= 0) options.owner = windows[static_cast<size_t>(d.ownerRow)]->Window();
       windows.push_back(std::make_unique<ForeignWindowThread>(options));
       ASSERT_NE(nullptr, windows.back()->Window()) << d.name;
       watches.push_back(std::make_unique<TitleWatch>(windows.back()->Window(), d.closes));
@@ -118,7 +127,7 @@ TEST(AutoIconScan, StoresTheSameWindowsAndReadsOnlyTheTitlesThatCanStillMatch) {
       EXPECT_EQ(periodic ? d.storedPeriodically : d.storedAtTheWatch, stored.count(windows[i]->Window()) == 1);
       // A window the mode rules out by its state is not asked for its title.
       const bool stateAllows = periodic ? d.minimized : d.minimized || !d.released;
-      if (!d.hung) EXPECT_EQ(stateAllows, watches[i]->Reads() > 0);
+      if (!d.hung) EXPECT_EQ(d.listed && stateAllows, watches[i]->Reads() > 0);
     }
     store.RestoreAll();
   }

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "app/pure/AutoIconTitles.h"
+#include "framework/system/LazyLibrary.h"
 #include "framework/registry/TRegValue.h"
 #include "framework/window/TShape.h"
 #include "framework/window/WindowUtils.h"
@@ -40,7 +41,7 @@ void TWatchTimeElement::Create(TShape& shape, int x, int y) {
   writing_ = true;
   HWND edit = CreateControl(shape, x, y, WS_EX_CLIENTEDGE, "EDIT", TString(),
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL | ES_RIGHT);
-  upDown_ = CreateUpDownControl(WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS |
+  upDown_ = LazyCreateUpDownControl(WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS |
                                     UDS_NOTHOUSANDS,
                                 0, 0, kUpDownWidth, kHeight, shape.Handle(), shape.NextControlId(),
                                 ProgramInstance(), edit, kUpper, kLower, value_);

@@ -52,7 +52,8 @@ TMainWindow::TMainWindow()
   SetMainShape(this);
   emergencyMenu_.Reset(LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(IDM_EMERGENCY_MENU)));
   SetMenu(emergencyMenu_.Get());
-  SetStatusBar(kStatusBarId);
+  // Seen only as the emergency window: its bar is made when that first shows.
+  SetStatusBar(kStatusBarId, true);
   AddEmergencyContent(*this);
   emergencyMenuIcons_ = MakeEmergencyMenuIcons(emergencyMenu_.Get());
   standbyCure_.Add(TMenuCheckItem(kCommandStandbyCure, "StandbyCure", true));
@@ -422,6 +423,7 @@ void TMainWindow::ToggleStandbyCure() {
 
 void TMainWindow::SwitchToEmergency() {
   if (!StandbyCureOn() || IsWindowVisible(Handle())) return;
+  EnsureStatusBar();
   CenterOnScreen();
   SetWindowTextA(Handle(), ToDisplayText(kEmergencyTitle).c_str());
   EnableWindow(Handle(), TRUE);

@@ -9,6 +9,7 @@
 #include "framework/path/pure/FileDialogSetup.h"
 #include "framework/path/pure/FilterIndex.h"
 #include "framework/path/pure/PathText.h"
+#include "framework/system/LazyLibrary.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ bool RunFileDialog(TFile& file, HWND owner, const char* filter, const char* defa
   record.lpstrTitle = title;
   record.lpstrDefExt = defaultExtension;
   record.Flags = flags;
-  const BOOL chosen = saving ? GetSaveFileNameA(&record) : GetOpenFileNameA(&record);
+  const BOOL chosen = saving ? LazyGetSaveFileName(&record) : LazyGetOpenFileName(&record);
   if (!chosen) return false;
   if (readOnly != nullptr) *readOnly = (record.Flags & OFN_READONLY) != 0;
   file.SetPath(TString(name));

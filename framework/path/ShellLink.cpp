@@ -4,6 +4,7 @@
 #include "framework/path/ShellLink.h"
 
 #include "framework/base/Owners.h"
+#include "framework/system/ComScope.h"
 
 namespace {
 
@@ -20,8 +21,8 @@ struct TShellLinkObject {
 };
 
 bool CreateLinkObject(TShellLinkObject& object) {
-  if (FAILED(CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER, kShellLinkInterface,
-                              object.link.ReceiveVoid()))) {
+  if (FAILED(LazyCoCreateInstance(kShellLinkClass, CLSCTX_INPROC_SERVER, kShellLinkInterface,
+                                  object.link.ReceiveVoid()))) {
     return false;
   }
   return SUCCEEDED(object.link->QueryInterface(kPersistFileInterface, object.file.ReceiveVoid()));
@@ -37,6 +38,8 @@ bool ToWidePath(const TString& path, WCHAR (&wide)[MAX_PATH]) {
 
 bool CreateShortcut(const TString& linkPath, const TString& target, const TString& arguments,
                     const TString& iconPath, int iconIndex) {
+  // Declared first, so the objects are released before COM is.
+  const TComScope com;
   TShellLinkObject object;
   if (!CreateLinkObject(object)) return false;
   if (FAILED(object.link->SetPath(target.c_str()))) return false;
@@ -52,6 +55,7 @@ bool CreateShortcut(const TString& linkPath, const TString& target, const TStrin
 
 bool ReadShortcut(const TString& linkPath, TString* target, TString* arguments,
                   TString* iconPath, int* iconIndex) {
+  const TComScope com;
   TShellLinkObject object;
   if (!CreateLinkObject(object)) return false;
   WCHAR widePath[MAX_PATH] = {};

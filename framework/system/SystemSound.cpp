@@ -3,6 +3,8 @@
 
 #include "framework/system/SystemSound.h"
 
+#include "framework/system/LazyLibrary.h"
+
 #include "framework/system/pure/SoundAlias.h"
 
 namespace {
@@ -12,7 +14,7 @@ namespace {
 constexpr DWORD kSoundFlags = SND_ALIAS | SND_NOWAIT | SND_ASYNC;
 static_assert(kSoundFlags == 0x00012001, "alias, no wait, asynchronous");
 
-void PlayAlias(const char* alias) { PlaySoundA(alias, nullptr, kSoundFlags); }
+void PlayAlias(const char* alias) { LazyPlaySound(alias, nullptr, kSoundFlags); }
 
 }  // namespace
 

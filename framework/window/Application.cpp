@@ -2,8 +2,6 @@
 
 #include "framework/window/Application.h"
 
-#include <objbase.h>
-
 #include "framework/base/SharedResources.h"
 #include "framework/registry/RegGlobalKeys.h"
 #include "framework/window/ProgramHelp.h"
@@ -46,11 +44,11 @@ int RunApplication(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
   info.name = TString(applicationName);
   info.keyPath = TString(applicationKeyPath);
 
-  const HRESULT com = CoInitialize(nullptr);
+  // COM is not initialised here: the few commands that need it hold a
+  // TComScope while they run, so the program at rest holds no COM.
   const int result = appMain(instance, previous, commandLine, show);
 
   ReleaseSharedResources();
   DestroyGlobalKeyLists();
-  if (SUCCEEDED(com)) CoUninitialize();
   return result;
 }

@@ -27,7 +27,7 @@ using TApplicationMain = int (*)(HINSTANCE instance, HINSTANCE previous, LPSTR c
 
 // The process entry: parses the command line ("/?" and "/help" open the help
 // and end with -1 when it could be opened), builds the global key lists,
-// initialises COM, runs `appMain` and releases everything in order.
+// runs `appMain` and releases everything in order.
 int RunApplication(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show,
                    const char* applicationName, const char* applicationKeyPath, TApplicationMain appMain);
 

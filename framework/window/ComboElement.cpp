@@ -48,12 +48,8 @@ TString DroppedFileName(HWND window, HDROP drop) {
   TString name;
   if (length <= MAX_PATH && DragQueryFileA(drop, 0, path, sizeof path) == length) name = TString(path);
   if (!name.IsEmpty() && ToLowerLetters(ExtensionOf(name)) == TString("lnk")) {
-    // The shell-link object needs COM on this thread; the pair leaves the
-    // thread as it was.
-    const HRESULT com = CoInitialize(nullptr);
     TString target;
     if (ReadShortcut(name, &target) && !target.IsEmpty()) name = target;
-    if (SUCCEEDED(com)) CoUninitialize();
   }
   DragFinish(drop);
   return name;

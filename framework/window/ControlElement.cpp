@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "framework/system/LazyLibrary.h"
 #include "framework/window/DisplayText.h"
 #include "framework/window/TShape.h"
 #include "framework/window/TransparentControls.h"
@@ -112,7 +113,7 @@ void TNumberElement::Create(TShape& shape, int x, int y) {
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL);
   // The up-down control sits inside the edit's width at its right end and
   // keeps the edit's text a number within the bounds.
-  upDown_ = CreateUpDownControl(WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, 0, 0,
+  upDown_ = LazyCreateUpDownControl(WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, 0, 0,
                                 kUpDownWidth, kEditHeight, shape.Handle(), shape.NextControlId(), ProgramInstance(),
                                 edit, upper_, lower_, value_);
   ToControls();
@@ -147,6 +148,7 @@ TLayoutSize TSliderElement::Measure(TShape&, HDC) {
 }
 
 void TSliderElement::Create(TShape& shape, int x, int y) {
+  LoadCommonControls();
   HWND slider = CreateControl(shape, x, y, 0, TRACKBAR_CLASSA, TString(), WS_CHILD | WS_VISIBLE | WS_TABSTOP);
   if (slider == nullptr) return;
   SendMessageA(slider, TBM_SETRANGEMIN, FALSE, minimum_);

@@ -12,9 +12,10 @@
 #include "framework/registry/RegRoots.h"
 #include "framework/registry/RegSection.h"
 #include "framework/registry/TRegValue.h"
-#include "framework/window/ProgramHelp.h"
-#include "framework/window/DisplayText.h"
+#include "framework/system/LazyLibrary.h"
 #include "framework/window/ControlElement.h"
+#include "framework/window/DisplayText.h"
+#include "framework/window/ProgramHelp.h"
 #include "framework/window/TShape.h"
 #include "framework/window/TransparentControls.h"
 
@@ -209,7 +210,7 @@ const char* IconSoundAlias(const TIconElement& icon, bool force) {
 bool PlayIconSound(const TIconElement& icon, bool force) {
   const char* alias = IconSoundAlias(icon, force);
   if (alias == nullptr) return false;
-  return PlaySoundA(alias, nullptr, SND_ALIAS | SND_NOWAIT | SND_ASYNC) != FALSE;
+  return LazyPlaySound(alias, nullptr, SND_ALIAS | SND_NOWAIT | SND_ASYNC) != FALSE;
 }
 
 TStereotypeCheck::TStereotypeCheck(const TString& key) : TCheckElement(kStereotypeCaption, false) {

@@ -14,6 +14,7 @@
 #include "framework/path/pure/FilterExtensions.h"
 #include "framework/path/pure/FinalBackslash.h"
 #include "framework/path/pure/PathText.h"
+#include "framework/system/ComScope.h"
 #include "framework/text/LetterCase.h"
 #include "framework/text/TStringOps.h"
 #include "framework/window/ControlElement.h"
@@ -191,8 +192,7 @@ bool TFolderNamePicker::ChooseName(TString& name) {
   info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS;
   info.lpfn = SelectStartFolder;
   info.lParam = reinterpret_cast<LPARAM>(start.c_str());
-  // The pair leaves the thread's COM state as it was.
-  const HRESULT com = CoInitialize(nullptr);
+  const TComScope com;
   bool chosen = false;
   {
     TShellItemList chosenFolder(SHBrowseForFolderA(&info));
@@ -202,6 +202,5 @@ bool TFolderNamePicker::ChooseName(TString& name) {
       chosen = true;
     }
   }
-  if (SUCCEEDED(com)) CoUninitialize();
   return chosen;
 }

@@ -13,6 +13,7 @@
 #include "framework/registry/RegGlobalKeys.h"
 #include "framework/registry/RegSection.h"
 #include "framework/registry/TRegValue.h"
+#include "framework/system/ComScope.h"
 #include "framework/text/LetterCase.h"
 #include "framework/text/TStringOps.h"
 #include "framework/window/NamePicker.h"
@@ -36,10 +37,12 @@ std::vector<TString> NewestValueNames(const TRegSection& key) {
 
 // The user's recent documents of the picker's kinds that are there, each once.
 std::vector<TString> ExistingRecentDocuments(const std::string& filter) {
-  // The shell-link objects need COM on this thread; the pair leaves it as it was.
-  const HRESULT com = CoInitialize(nullptr);
-  const TTextList documents = RecentDocuments(filter);
-  if (SUCCEEDED(com)) CoUninitialize();
+  TTextList documents;
+  {
+    // The shell-link objects need COM on this thread.
+    const TComScope com;
+    documents = RecentDocuments(filter);
+  }
   std::vector<TString> found;
   for (const TString& document : documents) {
     if (std::find(found.begin(), found.end(), document) != found.end()) continue;

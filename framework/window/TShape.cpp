@@ -7,6 +7,7 @@
 
 #include "framework/registry/RegGlobalKeys.h"
 #include "framework/registry/RegSection.h"
+#include "framework/system/LazyLibrary.h"
 #include "framework/window/Application.h"
 #include "framework/window/BackgroundPicture.h"
 #include "framework/window/DisplayText.h"
@@ -298,7 +299,7 @@ LRESULT TShape::OnNotify(WPARAM wParam, LPARAM lParam) { return content_.OnNotif
 
 void TShape::FinishClosing() {
   if (sounding_) {
-    PlaySoundA(nullptr, nullptr, SND_ASYNC);
+    LazyPlaySound(nullptr, nullptr, SND_ASYNC);
     sounding_ = false;
   }
   OnClosing();
@@ -332,11 +333,7 @@ void TShape::Build() {
   SetPropA(handle_, kDialogProperty, this);
   ExtendSystemMenu();
   systemIcons_ = AttachSystemMenuIcons(handle_);
-  if (statusBarId_ != 0) {
-    const int id = statusBarId_ == -1 ? kGeneratedIdBase : statusBarId_;
-    statusBar_ = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | CCS_BOTTOM | SBARS_SIZEGRIP, "", handle_,
-                                     static_cast<UINT>(id));
-  }
+  if (statusBarId_ != 0 && !statusBarWhenShown_) MakeStatusBar();
   CreateContent();
   if (contextHelp_) MakeHelpMenu();
   OnInitialize();
@@ -367,6 +364,25 @@ void TShape::CreateContent() {
   for (HWND child = GetWindow(handle_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
   }
+}
+
+void TShape::MakeStatusBar() {
+  const int id = statusBarId_ == -1 ? kGeneratedIdBase : statusBarId_;
+  statusBar_ = LazyCreateStatusWindow(WS_CHILD | WS_VISIBLE | CCS_BOTTOM | SBARS_SIZEGRIP, "", handle_,
+                                      static_cast<UINT>(id));
+}
+
+void TShape::EnsureStatusBar() {
+  if (statusBar_ != nullptr || statusBarId_ == 0 || handle_ == nullptr) return;
+  MakeStatusBar();
+  if (statusBar_ == nullptr) return;
+  // The content keeps its place; the window grows by the bar below it.
+  RECT client{};
+  RECT bar{};
+  GetClientRect(handle_, &client);
+  GetWindowRect(statusBar_, &bar);
+  SetClientSize(client.right - client.left, client.bottom - client.top + bar.bottom - bar.top);
+  SendMessageA(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
 }
 
 void TShape::AddCaption(TString* caption) {

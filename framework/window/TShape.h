@@ -90,7 +90,14 @@ class TShape : public TWindow, public TShapeSettings {
   void SetMenu(HMENU menu) { menu_ = menu; }
   HMENU Menu() const { return menu_; }
   // `id` 0: none; -1: the id just below the generated ones (kGeneratedIdBase).
-  void SetStatusBar(int id) { statusBarId_ = id; }
+  // With `whenShown`, the bar is made when EnsureStatusBar is called before
+  // the shape is first shown, not with its window: a shape that stays hidden
+  // most of its life need not load the common controls at the start.
+  void SetStatusBar(int id, bool whenShown = false) {
+    statusBarId_ = id;
+    statusBarWhenShown_ = whenShown;
+  }
+  void EnsureStatusBar();
   HWND StatusBar() const { return statusBar_; }
   // The menu help text the status bar shows, and whether its item is usable.
   const TString& StatusText() const { return statusText_; }
@@ -165,6 +172,7 @@ class TShape : public TWindow, public TShapeSettings {
   void ExtendSystemMenu();
   void CreateContent();
   void MakeHelpMenu();
+  void MakeStatusBar();
   void PositionAfterBuild();
   void CheckPositionCommand(UINT command);
   void OnPaint();
@@ -190,6 +198,7 @@ class TShape : public TWindow, public TShapeSettings {
   WORD notifyCommand_ = 0;
   int statusBarId_ = 0;
   HWND statusBar_ = nullptr;
+  bool statusBarWhenShown_ = false;
   TString statusText_;
   bool statusEnabled_ = true;
   bool closable_ = true;

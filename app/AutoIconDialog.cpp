@@ -135,6 +135,10 @@ void TAutoIconDialog::OnInitialize() {
 
 void TAutoIconDialog::ShowSettings() {
   if (Handle() == nullptr || !IsWindow(Handle())) return;
+  if (watchTime_->UpDown() == nullptr) {
+    watchTime_->MakeUpDown();
+    ArrangeTabOrder();
+  }
   // An open dialog stays where the user has it now.
   if (!IsWindowVisible(Handle()) && !RestorePlacement()) CenterOnScreen();
   EnableWindow(Handle(), TRUE);

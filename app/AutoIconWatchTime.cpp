@@ -37,15 +37,24 @@ TLayoutSize TWatchTimeElement::Measure(TShape&, HDC) {
 }
 
 void TWatchTimeElement::Create(TShape& shape, int x, int y) {
+  CreateControl(shape, x, y, WS_EX_CLIENTEDGE, "EDIT", TString(),
+                WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL | ES_RIGHT);
+  // Its id is taken now, so that every id of the dialog stays what it was.
+  upDownId_ = shape.NextControlId();
+  ToControls();
+}
+
+void TWatchTimeElement::MakeUpDown() {
+  HWND edit = Control();
+  if (upDown_ != nullptr || edit == nullptr) return;
   // The up-down writes its position into the edit as it is made: no typing either.
   writing_ = true;
-  HWND edit = CreateControl(shape, x, y, WS_EX_CLIENTEDGE, "EDIT", TString(),
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL | ES_RIGHT);
   upDown_ = LazyCreateUpDownControl(WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS |
-                                    UDS_NOTHOUSANDS,
-                                0, 0, kUpDownWidth, kHeight, shape.Handle(), shape.NextControlId(),
-                                ProgramInstance(), edit, kUpper, kLower, value_);
+                                        UDS_NOTHOUSANDS,
+                                    0, 0, kUpDownWidth, kHeight, GetParent(edit), upDownId_, ProgramInstance(), edit,
+                                    kUpper, kLower, value_);
   writing_ = false;
+  if (upDown_ != nullptr) EnableWindow(upDown_, IsWindowEnabled(edit));
   ToControls();
 }
 

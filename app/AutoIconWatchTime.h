@@ -27,11 +27,15 @@ class TWatchTimeElement : public TControlElement {
   void FromControls() override {}
 
   int Value() const { return value_; }
+  // The up-down is made when the dialog first shows (MakeUpDown): it needs the
+  // common controls, which a program resting in the tray need not load.
+  void MakeUpDown();
   HWND UpDown() const { return upDown_; }
 
  private:
   int value_ = kInitial;
   HWND upDown_ = nullptr;
+  int upDownId_ = 0;
   // The element's own writes to the edit are no typing.
   bool writing_ = false;
 };

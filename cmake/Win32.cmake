@@ -95,7 +95,7 @@ add_dependencies(unit_tests probe)
 
 if(E2E_TEST_SOURCES)
   add_executable(e2e_tests ${E2E_TEST_SOURCES})
-  target_link_libraries(e2e_tests PRIVATE test_support)
+  target_link_libraries(e2e_tests PRIVATE test_support psapi)
   add_dependencies(e2e_tests Stowpane ${TEST_PROGRAMS})
   target_compile_definitions(e2e_tests PRIVATE STOWPANE_BIN_DIR="${CMAKE_BINARY_DIR}")
   # Suites named RealTray* click Wine's own tray, which the rest of the

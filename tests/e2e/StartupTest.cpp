@@ -2,6 +2,8 @@
 // the timer period setting, "/restore", the help switches and bad command lines.
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -18,6 +20,7 @@ namespace {
 
 constexpr DWORD kExitedWithMinusOne = 0xFFFFFFFF;
 constexpr WPARAM kHelpCommand = 901;
+constexpr WPARAM kSettingsCommand = 108;
 
 // Every test starts without settings of a previous run.
 class StartupTest : public ::testing::Test {
@@ -46,7 +49,42 @@ void EndNewProcesses(const std::set<DWORD>& before) {
   }
 }
 
+// Whether the process has `library` loaded (base names compared without case).
+bool HasLoaded(DWORD processId, const char* library) {
+  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+  if (process == nullptr) return false;
+  HMODULE modules[512];
+  DWORD bytes = 0;
+  bool found = false;
+  if (EnumProcessModules(process, modules, sizeof modules, &bytes)) {
+    for (DWORD i = 0; i < bytes / sizeof(HMODULE) && i < 512; ++i) {
+      char name[MAX_PATH] = "";
+      GetModuleBaseNameA(process, modules[i], name, sizeof name);
+      found = found || lstrcmpiA(name, library) == 0;
+    }
+  }
+  CloseHandle(process);
+  return found;
+}
+
 }  // namespace
+
+TEST_F(StartupTest, AtRestItHoldsNoLibraryThatOnlyCommandsNeed) {
+  StowpaneProcess stowpane;
+  ASSERT_TRUE(stowpane.Start("/restore"));
+  HWND main = stowpane.WaitForMainWindow();
+  ASSERT_NE(nullptr, main);
+  const DWORD id = stowpane.Process().Id();
+  // Settled: the start has added its icon and run a tick.
+  ASSERT_TRUE(WaitUntil([&] { return HasLoaded(id, "shell32.dll"); }, 5000));
+  for (const char* library : {"comctl32.dll", "comdlg32.dll", "winmm.dll"}) {
+    EXPECT_FALSE(HasLoaded(id, library)) << library;
+  }
+  // The settings dialog needs the common controls: they come when it opens.
+  PostMessageA(main, WM_COMMAND, kSettingsCommand, 0);
+  EXPECT_TRUE(WaitUntil([&] { return HasLoaded(id, "comctl32.dll"); }, 5000));
+  EXPECT_TRUE(stowpane.Exit());
+}
 
 TEST_F(StartupTest, MainWindowIsHiddenAndDisabledAndExitLeavesNothing) {
   StowpaneProcess stowpane;

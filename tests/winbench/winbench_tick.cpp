@@ -13,6 +13,7 @@
 #include "app/WindowIcon.h"
 #include "app/WindowStore.h"
 #include "framework/window/WindowUtils.h"
+#include "tests/winbench/TickQuestions.h"
 #include "tests/winbench/WinBench.h"
 
 using namespace winbench;
@@ -25,19 +26,6 @@ constexpr int kWarmUpTicks = 10;
 
 // What a tick cannot do without, per window: is it there, is it still
 // hidden, does it answer within the bound, and its title and icons.
-void FloorTick(const std::vector<HWND>& windows) {
-  for (HWND window : windows) {
-    if (!IsWindow(window) || IsWindowVisible(window)) continue;
-    DWORD_PTR length = 0;
-    if (SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, 100, &length) == 0)
-      continue;
-    TString title;
-    SafeGetWindowText(window, title);
-    TWindowIcon icon(window);
-    icon.ReadWindowIcons();
-  }
-}
-
 // The floor's questions one kind at a time, to show where a tick's time goes.
 struct Question {
   const char* name;
@@ -67,16 +55,6 @@ const Question kQuestions[] = {
      }},
 };
 
-// This thread's kernel and user time in microseconds (clock ticks of 10 ms
-// under Wine: only sums over many ticks mean something).
-double ThreadCpuUs() {
-  FILETIME created, exited, kernel, user;
-  if (!GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user)) return 0;
-  const auto us = [](const FILETIME& time) {
-    return static_cast<double>((static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime) / 10.0;
-  };
-  return us(kernel) + us(user);
-}
 
 }  // namespace
 
@@ -114,7 +92,7 @@ int main(int argc, char** argv) {
 
   for (int i = 0; i < kWarmUpTicks; ++i) {
     store.RefreshAll();
-    FloorTick(stored.Windows());
+    AskTickQuestions(stored.Windows());
   }
   // Interleaved, so that whatever else the machine does falls on both alike.
   std::vector<double> refreshUs, floorUs;
@@ -129,7 +107,7 @@ int main(int argc, char** argv) {
     PumpPendingMessages();
     cpu = ThreadCpuUs();
     start = NowUs();
-    FloorTick(stored.Windows());
+    AskTickQuestions(stored.Windows());
     floorUs.push_back(NowUs() - start);
     floorCpuUs += ThreadCpuUs() - cpu;
   }

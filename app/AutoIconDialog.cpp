@@ -10,6 +10,7 @@
 #include "app/AutoIconElements.h"
 #include "app/AutoIconTitleList.h"
 #include "app/AutoIconWatchTime.h"
+#include "app/HotKeyField.h"
 #include "app/pure/AutoIconTitles.h"
 #include "framework/icons/IconFactories.h"
 #include "framework/registry/RegGlobalKeys.h"
@@ -34,6 +35,7 @@ constexpr int kOptionGap = 16;
 // entry's own text does.
 constexpr int kEditLeft = 22;
 constexpr int kEditTop = 4;
+constexpr int kHotKeyCaptionWidth = 200;
 
 void EnableCommand(HMENU menu, UINT command, bool on) {
   if (menu != nullptr) EnableMenuItem(menu, command, MF_BYCOMMAND | (on ? MF_ENABLED : (MF_GRAYED | MF_DISABLED)));
@@ -42,6 +44,20 @@ void EnableCommand(HMENU menu, UINT command, bool on) {
 // A button's notice, an accelerator (code 1) or a menu item (code 0): a
 // double click on an owner-drawn button is no second press.
 bool IsPress(int code) { return code == BN_CLICKED || code == 1; }
+
+// A caption and a key field side by side; the captions share one width so
+// that both fields line up.
+std::unique_ptr<TGroupElement> MakeHotKeyRow(const TString& caption, const TString& settingsName, THotKey initial,
+                                             THotKeyField** field) {
+  auto label = std::make_unique<TCaptionLabel>(caption, kHotKeyCaptionWidth);
+  label->SetDock(kDockLeft);
+  label->SetAlign(kAlignCentre);
+  auto key = std::make_unique<THotKeyField>(settingsName, initial);
+  key->SetDock(kDockLeft);
+  key->SetAlign(kAlignCentre);
+  *field = key.get();
+  return MakeGroup(kDockTop, kAlignLeft, 6, 0, std::move(label), std::move(key));
+}
 
 }  // namespace
 
@@ -114,7 +130,18 @@ TAutoIconDialog::TAutoIconDialog() : TShape(nullptr, kTitle) {
   onOff->SetDependent(std::move(options));
   switch_ = onOff.get();
 
-  AddContent(std::move(mainButtons), std::move(picture), std::move(onOff));
+  // The global keys do not depend on the switch: a group of their own below the rules.
+  auto keysCaption = std::make_unique<TTextElement>("ﾎｯﾄｷｰ (ﾌｨｰﾙﾄﾞでｷｰを押して設定、BackSpaceでなし)");
+  keysCaption->SetDock(kDockTop);
+  keysCaption->SetAlign(kAlignLeft);
+  auto storeKeyRow = MakeHotKeyRow("ｱｸﾃｨﾌﾞなｳｨﾝﾄﾞｳをｱｲｺﾝ化(&STOREKEY&)", "StoreHotKey", kDefaultStoreHotKey,
+                                   &storeHotKey_);
+  auto restoreKeyRow = MakeHotKeyRow("最後にｱｲｺﾝ化したｳｨﾝﾄﾞｳを元に戻す(&RESTOREKEY&)", "RestoreHotKey",
+                                     kDefaultRestoreHotKey, &restoreHotKey_);
+  auto keys = MakeGroup(kDockTop, kAlignLeft, 6, 6, std::move(keysCaption), std::move(storeKeyRow),
+                        std::move(restoreKeyRow));
+
+  AddContent(std::move(mainButtons), std::move(picture), std::move(onOff), std::move(keys));
   Load(ApplicationKeys());
 }
 
@@ -152,6 +179,8 @@ bool TAutoIconDialog::DistinguishCase() const { return letter_->Shown(); }
 bool TAutoIconDialog::DistinguishWidth() const { return charSize_->Shown(); }
 bool TAutoIconDialog::PeriodicOn() const { return periodic_->Shown(); }
 int TAutoIconDialog::WatchTime() const { return watchTime_->Value(); }
+THotKey TAutoIconDialog::StoreHotKey() const { return storeHotKey_->Key(); }
+THotKey TAutoIconDialog::RestoreHotKey() const { return restoreHotKey_->Key(); }
 HWND TAutoIconDialog::TitleListBox() const { return titles_->Control(); }
 
 bool TAutoIconDialog::CanClose() {

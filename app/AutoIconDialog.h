@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include "app/pure/HotKeyText.h"
 #include "framework/base/Owners.h"
 #include "framework/text/TString.h"
 #include "framework/text/TTextList.h"
@@ -18,6 +19,7 @@ class TAutoIconButtonColumn;
 class TButtonRow;
 class TCaptionLabel;
 class TGroupElement;
+class THotKeyField;
 class TIconMenu;
 class TSettingCheck;
 class TTitleListElement;
@@ -50,6 +52,9 @@ class TAutoIconDialog : public TShape {
   bool DistinguishWidth() const;
   bool PeriodicOn() const;
   int WatchTime() const;
+  // The global keys as the fields show them now.
+  THotKey StoreHotKey() const;
+  THotKey RestoreHotKey() const;
 
   // The floating edit of an entry being edited in place; null otherwise.
   HWND TitleEditBox() const { return editBox_; }
@@ -101,6 +106,8 @@ class TAutoIconDialog : public TShape {
   TCaptionLabel* watchLabel_ = nullptr;
   TWatchTimeElement* watchTime_ = nullptr;
   TSettingCheck* periodic_ = nullptr;
+  THotKeyField* storeHotKey_ = nullptr;
+  THotKeyField* restoreHotKey_ = nullptr;
   // The menu first: its item objects go before it.
   TMenuHandle listMenu_;
   std::unique_ptr<TIconMenu> listIcons_;

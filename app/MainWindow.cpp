@@ -6,6 +6,7 @@
 
 #include "app/AppSettings.h"
 #include "app/AutoIconWatchTime.h"
+#include "app/CandidateWindows.h"
 #include "app/AppState.h"
 #include "app/Commands.h"
 #include "app/EmergencyCommands.h"
@@ -130,6 +131,7 @@ void TMainWindow::OnClosing() {
   keys.Close();
   UpdateApplicationIcon(TIconAction::Delete);
   KillTimer(Handle(), kMainTimerId);
+  hotKeys_.ReleaseAll();
 }
 
 LRESULT TMainWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -138,6 +140,10 @@ LRESULT TMainWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   LRESULT routed = 0;
   if (RouteMenuMessage(msg, wParam, lParam, routed)) return routed;
   switch (msg) {
+    case WM_HOTKEY:
+      if (wParam == static_cast<WPARAM>(THotKeyAction::Store)) OnHotKey(THotKeyAction::Store);
+      if (wParam == static_cast<WPARAM>(THotKeyAction::Restore)) OnHotKey(THotKeyAction::Restore);
+      return 0;
     case WM_TIMER:
       if (wParam == kMainTimerId && !sessionEnding_) Tick();
       if (wParam == kPendingClickTimerId) OnPendingClick();
@@ -241,7 +247,10 @@ LRESULT TMainWindow::OnCommand(int id, HWND control, int code) {
       ShowVersionWindow(*this);
       return 0;
     case kCommandAutoIconDialogClosed:
-      if (code == kNotifyRulesChanged) LoadAutoIconRules();
+      if (code == kNotifyRulesChanged) {
+        LoadAutoIconRules();
+        hotKeys_.Apply(Handle(), autoIconDialog_.StoreHotKey(), autoIconDialog_.RestoreHotKey(), this);
+      }
       if (code == kNotifyTest) RunTestScan();
       return 0;
     default:
@@ -471,6 +480,34 @@ void TMainWindow::Tick() {
   if (!taskbarPresent_) return;
   UpdateApplicationIcon(TIconAction::Add);
   store_.IconizeAllAgain();
+}
+
+void TMainWindow::OnHotKey(THotKeyAction action) {
+  // A question about a window is open: the key waits for it like a tray click.
+  if (store_.Busy()) {
+    ShowOpenQuestion();
+    return;
+  }
+  if (action == THotKeyAction::Store) {
+    const HWND active = GetForegroundWindow();
+    const THandleList candidates = EnumerateCandidateWindows();
+    const bool storable = active != nullptr && active != Handle() &&
+                          std::find(candidates.begin(), candidates.end(), active) != candidates.end();
+    if (!storable) {
+      hotKeys_.PassOn(action);
+      return;
+    }
+    store_.StoreWindow(active);
+    return;
+  }
+  if (store_.Count() == 0) {
+    hotKeys_.PassOn(action);
+    return;
+  }
+  // The latest first: records are kept in the order they were stored.
+  const TStoredWindow& last = store_.Table().At(store_.Count() - 1);
+  releasedWindows_.push_back(last.window);
+  store_.RestoreThroughIcon(last);
 }
 
 void TMainWindow::LoadAutoIconRules() {

@@ -10,6 +10,7 @@
 
 #include "app/AutoIconDialog.h"
 #include "app/AutoIconScan.h"
+#include "app/HotKeys.h"
 #include "app/TrayMenu.h"
 #include "app/WindowStore.h"
 #include "framework/base/Owners.h"
@@ -35,6 +36,7 @@ class TMainWindow : public TShape {
   uint32_t TimerPeriod() const { return timerPeriod_; }
   const TWindowStore& Store() const { return store_; }
   const THandleList& ReleasedWindows() const { return releasedWindows_; }
+  const THotKeys& HotKeys() const { return hotKeys_; }
 
  private:
   void Tick();
@@ -74,6 +76,9 @@ class TMainWindow : public TShape {
   TAutoIconRules DialogRules() const;
   void RunTestScan();
   void ScanAtTick();
+  // A global key: stores the active window when the user could store it from
+  // the tray menu, or gives back the window stored last; else the key goes on.
+  void OnHotKey(THotKeyAction action);
 
   // Declared first so that the menus outlive what refers to them. The menu
   // bar is detached when the window goes, so it is freed here, once.
@@ -86,6 +91,7 @@ class TMainWindow : public TShape {
   THandleList endSessionWindows_;
   TWindowStore store_;
   TAutoIconDialog autoIconDialog_;
+  THotKeys hotKeys_;
   TAutoIconRules autoIconRules_;
   bool periodicIconize_ = false;
   bool startupWatch_ = false;

@@ -41,3 +41,11 @@ void ShowUnregisterNotice(const TWindow* owner, const TString& programPath) {
              TString("ｼｽﾃﾑ起動時にStowpaneを起動する設定を解除します。\r\n（再び \"") + programPath +
                  TString("\" を実行すれば再設定されます。）"));
 }
+
+void ShowHotKeyTakenNotice(const TWindow* owner, const std::vector<TString>& keys) {
+  TString named;
+  for (const TString& key : keys) named = named + TString("「") + key + TString("」");
+  ShowNotice(owner, "HotKeyTaken", "HotKeyTaken",
+             TString("ﾎｯﾄｷｰ ") + named + TString(" はほかのﾌﾟﾛｸﾞﾗﾑが使っているため、使えません。\r\n") +
+                 TString("（自動ｱｲｺﾝ化設定で別のｷｰに変えるか、なしにしてください。）"));
+}

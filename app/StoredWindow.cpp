@@ -3,6 +3,19 @@
 #include "app/StoredWindow.h"
 
 #include "app/pure/TrayText.h"
+#include "framework/system/WideText.h"
+#include "framework/window/WindowUtils.h"
+
+void TStoredWindow::SetTitle(const std::wstring& wide) {
+  wideTitle = wide;
+  title = AnsiFromWide(wide);
+}
+
+void TStoredWindow::ReadTitle() {
+  std::wstring wide;
+  SafeGetWideWindowText(window, wide);
+  SetTitle(wide);
+}
 
 TStoredWindow& TStoredWindowTable::Append(std::unique_ptr<TStoredWindow> record) {
   records_.push_back(std::move(record));

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/WindowIcon.h"
@@ -16,7 +17,15 @@ struct TStoredWindow {
   HWND window;
   int iconId;         // unique in the table; the tray callback is WM_APP + iconId
   TWindowIcon icon;
-  TString title;      // as last read; empty until the window was hidden and iconized
+  // As last read, empty until the window was hidden and iconized: as the
+  // window holds it (for its tip) and in the program's Shift-JIS form.
+  std::wstring wideTitle;
+  TString title;
+
+  // Both forms from the wide one, as the ANSI calls would convert it.
+  void SetTitle(const std::wstring& wide);
+  // Reads the title with bounded waits ("不明" when the window does not answer).
+  void ReadTitle();
 };
 
 class TStoredWindowTable {

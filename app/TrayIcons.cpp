@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -13,13 +14,17 @@
 #include "app/pure/TrayText.h"
 #include "framework/base/SharedResources.h"
 #include "framework/icons/StockIcon.h"
+#include "framework/system/WideText.h"
 #include "framework/text/WidthConversion.h"
 #include "framework/window/TWindow.h"
 
 namespace {
 
-// The first, 88-byte form of the record: the one every shell understands.
-constexpr DWORD kNotifyRecordSize = 88;
+// The wide record of shells from Windows 2000 on, up to its info flags: its
+// tip holds 127 characters of any script, where the first form's held 63 bytes.
+constexpr DWORD kNotifyRecordSize = 936;
+static_assert(offsetof(NOTIFYICONDATAW, dwInfoFlags) + sizeof(DWORD) == kNotifyRecordSize,
+              "the wide record's second form ends after its info flags");
 
 HICON ApplicationIconImage() {
   // One image serves the whole run; the system frees it with the process.
@@ -37,23 +42,23 @@ void ReleaseFallback() { FallbackSlot().reset(); }
 
 // Failures are not checked: without a taskbar every call fails, and the
 // watchdog puts the icons back when one appears.
-void Notify(TIconAction action, UINT id, UINT callback, HICON icon, const TString& tip) {
-  NOTIFYICONDATAA record;
+void Notify(TIconAction action, UINT id, UINT callback, HICON icon, const std::wstring& tip) {
+  NOTIFYICONDATAW record;
   std::memset(&record, 0, sizeof record);
   record.cbSize = kNotifyRecordSize;
   record.hWnd = AppState().mainWindow;
   record.uID = id;
   if (action == TIconAction::Delete) {
-    Shell_NotifyIconA(NIM_DELETE, &record);
+    Shell_NotifyIconW(NIM_DELETE, &record);
     return;
   }
   record.uFlags = kTrayIconFlags;
   record.uCallbackMessage = callback;
   record.hIcon = icon;
-  // The tip field holds 63 bytes and a terminator; the cut keeps characters whole.
-  const TString cut = CutAtCharacter(MakeSingleLineText(tip), kTipBytes);
-  std::memcpy(record.szTip, cut.c_str(), cut.Length() + 1);
-  Shell_NotifyIconA(action == TIconAction::Add ? NIM_ADD : NIM_MODIFY, &record);
+  // The record was zeroed, so the cut, which keeps surrogate pairs whole, ends in a terminator.
+  const std::u16string cut = CutAtCharacter(MakeSingleLineText(PortableFromWide(tip)), kWideTipUnits);
+  std::memcpy(record.szTip, cut.data(), cut.size() * sizeof(char16_t));
+  Shell_NotifyIconW(action == TIconAction::Add ? NIM_ADD : NIM_MODIFY, &record);
 }
 
 }  // namespace
@@ -76,10 +81,10 @@ TString StoredCountText(size_t storedCount) {
 
 void UpdateApplicationIcon(TIconAction action, const TString& text) {
   Notify(action, kApplicationIconId, kApplicationIconMessage, ApplicationIconImage(),
-         text.IsEmpty() ? TString("Stowpane") : text);
+         WideFromAnsi(text.IsEmpty() ? TString("Stowpane") : text));
 }
 
 void UpdateTrayIcon(TStoredWindow& record, TIconAction action) {
   HICON icon = action == TIconAction::Delete ? nullptr : record.icon.GetIcon(kSmallIcon, FallbackIconSource());
-  Notify(action, static_cast<UINT>(record.iconId), StoredIconMessage(record.iconId), icon, record.title);
+  Notify(action, static_cast<UINT>(record.iconId), StoredIconMessage(record.iconId), icon, record.wideTitle);
 }

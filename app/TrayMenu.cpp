@@ -7,6 +7,7 @@
 #include "app/TrayIcons.h"
 #include "app/pure/TrayText.h"
 #include "framework/icons/IconFactories.h"
+#include "framework/system/WideText.h"
 #include "framework/window/TWindow.h"
 #include "resources/ResourceIds.h"
 
@@ -71,7 +72,7 @@ void TTrayMenu::RemoveWindowItems() {
   for (size_t i = 0; i < items; ++i) DeleteMenu(menu_, 0, MF_BYPOSITION);
   windowItems_ = 0;
   candidates_.clear();
-  titles_.Clear();
+  titles_.clear();
   icons_.clear();
 }
 
@@ -80,15 +81,16 @@ void TTrayMenu::Rebuild(HWND mainWindow, size_t storedCount) {
   RemoveWindowItems();
   for (HWND window : EnumerateCandidateWindows()) {
     if (window == mainWindow || !IsWindow(window)) continue;
-    TString title;
-    SafeGetWindowText(window, title);
+    std::wstring title;
+    SafeGetWideWindowText(window, title);
     candidates_.push_back(window);
-    titles_.Append(title);
+    titles_.push_back(std::move(title));
     icons_.push_back(std::make_unique<TCandidateIcon>(window));
   }
   for (size_t i = 0; i < candidates_.size(); ++i) {
-    const TString text = MakeSingleLineText(MakeMenuText(titles_.Item(static_cast<int>(i))));
-    InsertMenuA(menu_, static_cast<UINT>(i), MF_BYPOSITION | MF_STRING,
+    // The wide call keeps a title in any script; the icon menu draws it so.
+    const std::wstring text = WideFromPortable(MakeSingleLineText(MakeMenuText(PortableFromWide(titles_[i]))));
+    InsertMenuW(menu_, static_cast<UINT>(i), MF_BYPOSITION | MF_STRING,
                 static_cast<UINT_PTR>(kCommandFirstCandidate + i), text.c_str());
   }
   windowItems_ = candidates_.size();

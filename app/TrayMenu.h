@@ -5,11 +5,11 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/WindowIcon.h"
 #include "framework/base/Owners.h"
-#include "framework/text/TTextList.h"
 #include "framework/window/IconMenu.h"
 #include "framework/window/WindowUtils.h"
 
@@ -27,7 +27,8 @@ class TTrayMenu {
   void Rebuild(HWND mainWindow, size_t storedCount);
   // The windows of the last opening, in menu order (item 3000 + i).
   const THandleList& Candidates() const { return candidates_; }
-  const TTextList& CandidateTitles() const { return titles_; }
+  // Their titles as the windows hold them, in any script.
+  const std::vector<std::wstring>& CandidateTitles() const { return titles_; }
   // The menu font changed: every item is measured again.
   void Remeasure();
 
@@ -38,7 +39,7 @@ class TTrayMenu {
   TMenuHandle resource_;
   HMENU menu_ = nullptr;  // submenu 0 of resource_
   THandleList candidates_;
-  TTextList titles_;
+  std::vector<std::wstring> titles_;
   std::vector<std::unique_ptr<TIconSource>> icons_;
   std::unique_ptr<TIconMenu> iconMenu_;
   size_t windowItems_ = 0;  // items (and their separator) inserted at the last opening

@@ -100,7 +100,7 @@ void TWindowStore::HideAndIconize(TStoredWindow& record, bool answeredJustNow) {
   const bool answers = answeredJustNow || WindowAnswers(record.window, kRefreshProbeTimeoutMs);
   if (!IsIconic(record.window)) ShowForeignWindow(record.window, SW_MINIMIZE, answers);
   ShowForeignWindow(record.window, SW_HIDE, answers);
-  SafeGetWindowText(record.window, record.title);
+  record.ReadTitle();
   UpdateTrayIcon(record, TIconAction::Add);
 }
 
@@ -114,18 +114,18 @@ TRefreshAnswer TWindowStore::RefreshStoredWindow(TStoredWindow& record) {
   // The probe's answer is the title's length: the title needs one more question, not two.
   size_t titleLength = 0;
   if (!WindowAnswers(record.window, kRefreshProbeTimeoutMs, &titleLength)) return TRefreshAnswer::Keep;
-  TString title;
-  SafeGetWindowTextOfLength(record.window, titleLength, title);
+  std::wstring title;
+  SafeGetWideWindowTextOfLength(record.window, titleLength, title);
   TWindowIcon current(record.window);
   current.ReadWindowIcons();
   // A new big icon alone goes unnoticed while the window has a small one:
   // the tray shows the small one.
   const bool changed = current.SmallIcon() != record.icon.SmallIcon() ||
                        (record.icon.SmallIcon() == nullptr && current.BigIcon() != record.icon.BigIcon()) ||
-                       title.Bytes() != record.title.Bytes();
+                       title != record.wideTitle;
   if (changed) {
     record.icon.ReadWindowIcons();
-    record.title = title;
+    record.SetTitle(title);
     UpdateTrayIcon(record, TIconAction::Modify);
   }
   return TRefreshAnswer::Keep;

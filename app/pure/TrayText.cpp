@@ -53,6 +53,32 @@ TString CutAtCharacter(const TString& text, size_t limit) {
   return TString(p, at);
 }
 
+std::u16string MakeMenuText(const std::u16string& text) {
+  std::u16string result;
+  result.reserve(text.size() + 8);
+  for (char16_t c : text) {
+    result += c;
+    if (c == u'&') result += u'&';
+  }
+  return result;
+}
+
+std::u16string MakeSingleLineText(const std::u16string& text) {
+  std::u16string result = text;
+  for (char16_t& c : result) {
+    if (c == u'\t' || c == u'\r' || c == u'\n') c = u'\uFF65';
+  }
+  return result;
+}
+
+std::u16string CutAtCharacter(const std::u16string& text, size_t limit) {
+  if (text.size() <= limit) return text;
+  size_t end = limit;
+  // A high surrogate at the end would be half a character.
+  if (end > 0 && text[end - 1] >= 0xD800 && text[end - 1] <= 0xDBFF) --end;
+  return text.substr(0, end);
+}
+
 int SmallestFreeId(const std::vector<int>& used, int first) {
   int id = first;
   while (std::find(used.begin(), used.end(), id) != used.end()) ++id;

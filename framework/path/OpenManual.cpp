@@ -5,10 +5,10 @@
 #include "framework/path/OpenManual.h"
 
 #include <string>
-#include <vector>
 
 #include "framework/path/FileExists.h"
 #include "framework/path/pure/ManualLink.h"
+#include "framework/system/WideText.h"
 
 namespace {
 
@@ -40,11 +40,9 @@ TString FullPath(const TString& path) {
 
 // Browsers read a file URL's escapes as UTF-8; the path is in the ANSI code page.
 TString Utf8(const TString& ansi) {
-  const int wide = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), static_cast<int>(ansi.Length()), nullptr, 0);
-  if (wide <= 0) return TString();
-  // A vector, not std::wstring: the program has no other use for wide strings.
-  std::vector<WCHAR> text(static_cast<size_t>(wide));
-  MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), static_cast<int>(ansi.Length()), text.data(), wide);
+  const std::wstring text = WideFromAnsi(ansi);
+  if (text.empty()) return TString();
+  const int wide = static_cast<int>(text.size());
   const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
   if (bytes <= 0) return TString();
   std::string utf8(static_cast<size_t>(bytes), '\0');

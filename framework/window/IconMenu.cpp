@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "framework/base/SharedResources.h"
+#include "framework/system/WideText.h"
 #include "framework/window/DisplayText.h"
 
 namespace {
@@ -45,6 +46,23 @@ TString ReadItemText(HMENU menu, int position) {
   return TString(std::move(text));
 }
 
+std::wstring ReadItemWideText(HMENU menu, int position) {
+  const int length = GetMenuStringW(menu, static_cast<UINT>(position), nullptr, 0, MF_BYPOSITION);
+  if (length <= 0) return std::wstring();
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const int read = GetMenuStringW(menu, static_cast<UINT>(position), &text[0], length + 1, MF_BYPOSITION);
+  text.resize(static_cast<size_t>(std::clamp(read, 0, length)));
+  return text;
+}
+
+// Back to a text item with the item's own text, in the form that keeps it whole.
+BOOL ModifyToText(HMENU menu, int position, UINT flags, UINT_PTR idOrPopup, const TIconMenuItem& item) {
+  const UINT at = static_cast<UINT>(position);
+  if (item.IsSeparator()) return ModifyMenuA(menu, at, flags, idOrPopup, nullptr);
+  if (item.IsWide()) return ModifyMenuW(menu, at, flags, idOrPopup, item.WideText().c_str());
+  return ModifyMenuA(menu, at, flags, idOrPopup, item.Text().c_str());
+}
+
 // Puts the kept grayed, checked and default states back after ModifyMenuA,
 // which sets an item's state from its flags.
 void RestoreState(HMENU menu, int position, UINT state) {
@@ -71,6 +89,12 @@ bool NeedsShortcutRoom() {
 SIZE MeasureText(HDC dc, const TString& text) {
   RECT area{0, 0, 0, 0};
   DrawTextA(dc, text.c_str(), -1, &area, DT_CALCRECT | DT_SINGLELINE);
+  return {area.right - area.left, area.bottom - area.top};
+}
+
+SIZE MeasureText(HDC dc, const std::wstring& text) {
+  RECT area{0, 0, 0, 0};
+  DrawTextW(dc, text.c_str(), -1, &area, DT_CALCRECT | DT_SINGLELINE);
   return {area.right - area.left, area.bottom - area.top};
 }
 
@@ -101,17 +125,27 @@ void ReleaseIconMenuFonts() {
   SharedFont(true).Reset();
 }
 
-TIconMenuItem::TIconMenuItem(const TIconMenuSpec& spec, const TString& text, bool separator)
+TIconMenuItem::TIconMenuItem(const TIconMenuSpec& spec, const TString& text, bool separator,
+                             const std::wstring& wideText)
     : byCommand_(spec.byCommand),
       commandOrPosition_(spec.commandOrPosition),
       icon_(spec.icon),
       text_(text),
+      wideText_(wideText),
       separator_(separator) {
   const TString shown = ToDisplayText(text);
   const size_t tab = shown.Bytes().find('\t');
   hasShortcut_ = tab != std::string::npos;
   label_ = hasShortcut_ ? TString(shown.c_str(), tab) : shown;
   if (hasShortcut_) shortcut_ = TString(shown.Bytes().substr(tab + 1));
+  if (IsWide()) {
+    // Only other programs' titles take this form: they carry no display
+    // marks of this program's texts, so the text is shown as it is.
+    const size_t wideTab = wideText_.find(L'\t');
+    hasShortcut_ = wideTab != std::wstring::npos;
+    wideLabel_ = wideText_.substr(0, wideTab);
+    if (hasShortcut_) wideShortcut_ = wideText_.substr(wideTab + 1);
+  }
   LiveItems().insert(this);
 }
 
@@ -145,9 +179,7 @@ void TIconMenu::Revert() {
       if (!ours) continue;
       const bool popup = state.info.hSubMenu != nullptr;
       const UINT flags = MF_BYPOSITION | (item->IsSeparator() ? MF_SEPARATOR : MF_STRING) | (popup ? MF_POPUP : 0);
-      ModifyMenuA(menu_, static_cast<UINT>(i), flags,
-                  popup ? reinterpret_cast<UINT_PTR>(state.info.hSubMenu) : state.info.wID,
-                  item->IsSeparator() ? nullptr : item->Text().c_str());
+      ModifyToText(menu_, i, flags, popup ? reinterpret_cast<UINT_PTR>(state.info.hSubMenu) : state.info.wID, *item);
       RestoreState(menu_, i, state.info.fState);
     }
   }
@@ -214,15 +246,15 @@ bool TIconMenu::AttachTo(HMENU menu) {
     }
     if (!popup && !separator) spec = {true, info.wID, spec.icon};
     const TString text = separator ? TString() : ReadItemText(menu, i);
-    auto item = std::make_unique<TIconMenuItem>(spec, text, separator);
+    std::wstring wide = separator ? std::wstring() : ReadItemWideText(menu, i);
+    if (wide == WideFromAnsi(text)) wide.clear();
+    auto item = std::make_unique<TIconMenuItem>(spec, text, separator, wide);
 
     const UINT_PTR idOrPopup = popup ? reinterpret_cast<UINT_PTR>(info.hSubMenu) : info.wID;
     const UINT popupFlag = popup ? MF_POPUP : 0;
     // Back to a text item first, so that Windows knows the item's text for
     // the moment; then owner-drawn, the popup and the separator kept.
-    if (!separator) {
-      ModifyMenuA(menu, static_cast<UINT>(i), MF_BYPOSITION | MF_STRING | popupFlag, idOrPopup, text.c_str());
-    }
+    if (!separator) ModifyToText(menu, i, MF_BYPOSITION | MF_STRING | popupFlag, idOrPopup, *item);
     if (!ModifyMenuA(menu, static_cast<UINT>(i),
                      MF_BYPOSITION | MF_OWNERDRAW | popupFlag | (separator ? MF_SEPARATOR : 0), idOrPopup,
                      reinterpret_cast<LPCSTR>(item.get()))) {
@@ -265,11 +297,14 @@ void TIconMenu::Measure() {
     if (!text.isSeparator) {
       // A default item is drawn bold, so it is measured bold.
       SelectObject(screen, IconMenuFont((state.info.fState & MFS_DEFAULT) != 0));
-      const SIZE label = MeasureText(screen, item->Label());
+      const SIZE label = item->IsWide() ? MeasureText(screen, item->WideLabel()) : MeasureText(screen, item->Label());
       text.labelWidth = label.cx;
       text.labelHeight = label.cy;
       text.hasShortcut = item->HasShortcut();
-      if (text.hasShortcut) text.shortcutWidth = MeasureText(screen, item->Shortcut()).cx;
+      if (text.hasShortcut) {
+        text.shortcutWidth =
+            (item->IsWide() ? MeasureText(screen, item->WideShortcut()) : MeasureText(screen, item->Shortcut())).cx;
+      }
       SelectObject(screen, IconMenuFont(false));
     }
     texts.push_back(text);

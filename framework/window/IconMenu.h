@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "framework/icons/IconSource.h"
@@ -34,7 +35,10 @@ class TIconMenu;
 // One converted item. Its address is the item's data in the menu.
 class TIconMenuItem {
  public:
-  TIconMenuItem(const TIconMenuSpec& spec, const TString& text, bool separator);
+  // `wideText` is the item's text when the Shift-JIS form loses some of its
+  // characters (another program's title in another script), else empty.
+  TIconMenuItem(const TIconMenuSpec& spec, const TString& text, bool separator,
+                const std::wstring& wideText = std::wstring());
   ~TIconMenuItem();
   TIconMenuItem(const TIconMenuItem&) = delete;
   TIconMenuItem& operator=(const TIconMenuItem&) = delete;
@@ -48,6 +52,11 @@ class TIconMenuItem {
   const TString& Label() const { return label_; }
   const TString& Shortcut() const { return shortcut_; }
   bool HasShortcut() const { return hasShortcut_; }
+  // Drawn and measured from the wide text, which is kept as it was given.
+  bool IsWide() const { return !wideText_.empty(); }
+  const std::wstring& WideText() const { return wideText_; }
+  const std::wstring& WideLabel() const { return wideLabel_; }
+  const std::wstring& WideShortcut() const { return wideShortcut_; }
   bool IsSeparator() const { return separator_; }
   const TMenuItemSize& Size() const { return size_; }
 
@@ -63,6 +72,9 @@ class TIconMenuItem {
   TString text_;
   TString label_;
   TString shortcut_;
+  std::wstring wideText_;
+  std::wstring wideLabel_;
+  std::wstring wideShortcut_;
   bool hasShortcut_ = false;
   bool separator_;
   TMenuItemSize size_;

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <string>
 
 #include "framework/window/BackgroundPicture.h"
 #include "framework/window/IconMenu.h"
@@ -46,26 +47,55 @@ class TDcLook {
 
 void FillSolid(HDC dc, const RECT& area, int colourIndex) { FillRect(dc, &area, GetSysColorBrush(colourIndex)); }
 
+// The item's texts in the form they are kept: an ANSI text, or another
+// program's title that only the wide form holds whole.
+void DrawItemText(HDC dc, const TString& text, RECT& area, UINT format) {
+  DrawTextA(dc, text.c_str(), -1, &area, format);
+}
+void DrawItemText(HDC dc, const std::wstring& text, RECT& area, UINT format) {
+  DrawTextW(dc, text.c_str(), -1, &area, format);
+}
+void DrawItemState(HDC dc, const TString& text, const RECT& area, UINT flags) {
+  DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text.c_str()), static_cast<WPARAM>(text.Length()),
+             area.left, area.top, area.right - area.left, area.bottom - area.top, flags);
+}
+void DrawItemState(HDC dc, const std::wstring& text, const RECT& area, UINT flags) {
+  DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text.c_str()), static_cast<WPARAM>(text.size()),
+             area.left, area.top, area.right - area.left, area.bottom - area.top, flags);
+}
+
 // A text outside the selection: plain, or embossed (a highlight copy one
 // pixel down and right under a shadow copy) when grayed.
-void DrawPlainText(HDC dc, const TString& text, RECT area, bool embossed, COLORREF colour) {
+template <typename Text>
+void DrawPlainText(HDC dc, const Text& text, RECT area, bool embossed, COLORREF colour) {
   const UINT format = DT_SINGLELINE | DT_LEFT | DT_TOP;
   if (embossed) {
     RECT shifted = area;
     OffsetRect(&shifted, 1, 1);
     SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-    DrawTextA(dc, text.c_str(), -1, &shifted, format);
+    DrawItemText(dc, text, shifted, format);
     colour = GetSysColor(COLOR_BTNSHADOW);
   }
   SetTextColor(dc, colour);
-  DrawTextA(dc, text.c_str(), -1, &area, format);
+  DrawItemText(dc, text, area, format);
 }
 
-// A text inside the selection: DrawStateA underlines the ampersand's letter.
-void DrawSelectedText(HDC dc, const TString& text, const RECT& area, bool grayed) {
-  DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text.c_str()), static_cast<WPARAM>(text.Length()),
-             area.left, area.top, area.right - area.left, area.bottom - area.top,
-             DST_PREFIXTEXT | (grayed ? DSS_DISABLED : 0));
+// A text inside the selection: DrawState underlines the ampersand's letter.
+template <typename Text>
+void DrawSelectedText(HDC dc, const Text& text, const RECT& area, bool grayed) {
+  DrawItemState(dc, text, area, DST_PREFIXTEXT | (grayed ? DSS_DISABLED : 0));
+}
+
+template <typename Text>
+void DrawLabelAndShortcut(HDC dc, const Text& label, const Text* shortcut, const RECT& labelArea,
+                          const RECT& shortcutArea, bool highlighted, bool grayed, bool embossed, COLORREF colour) {
+  if (highlighted) {
+    DrawSelectedText(dc, label, labelArea, grayed);
+    if (shortcut != nullptr) DrawSelectedText(dc, *shortcut, shortcutArea, grayed);
+  } else {
+    DrawPlainText(dc, label, labelArea, embossed, colour);
+    if (shortcut != nullptr) DrawPlainText(dc, *shortcut, shortcutArea, embossed, colour);
+  }
 }
 
 // The check mark for a checked item without an icon: a tick of three
@@ -207,13 +237,14 @@ bool DrawIconMenuItem(const DRAWITEMSTRUCT& draw) {
     DrawEdge(dc, &edge, BDR_RAISEDOUTER, BF_RECT);
   }
   RECT shortcut{area.left + size.shortcutColumn, area.top + 2, area.right, area.bottom};
-  if (highlighted) {
-    DrawSelectedText(dc, item->Label(), label, grayed);
-    if (item->HasShortcut()) DrawSelectedText(dc, item->Shortcut(), shortcut, grayed);
+  const bool embossed = grayed && !inactive;
+  const COLORREF colour = GetSysColor(textColour);
+  if (item->IsWide()) {
+    DrawLabelAndShortcut(dc, item->WideLabel(), item->HasShortcut() ? &item->WideShortcut() : nullptr, label,
+                         shortcut, highlighted, grayed, embossed, colour);
   } else {
-    const bool embossed = grayed && !inactive;
-    DrawPlainText(dc, item->Label(), label, embossed, GetSysColor(textColour));
-    if (item->HasShortcut()) DrawPlainText(dc, item->Shortcut(), shortcut, embossed, GetSysColor(textColour));
+    DrawLabelAndShortcut(dc, item->Label(), item->HasShortcut() ? &item->Shortcut() : nullptr, label, shortcut,
+                         highlighted, grayed, embossed, colour);
   }
   return true;
 }

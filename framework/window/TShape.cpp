@@ -467,6 +467,7 @@ int TShape::CleanUp() {
 }
 
 bool TShape::FilterMessage(MSG& msg) {
+  if (TakesKeysItself(msg)) return false;
   if (TranslateKeys(accelerators_, handle_, msg)) return true;
   if (IsDialogMessageA(handle_, &msg)) return true;
   return PreTranslate(msg);

@@ -156,8 +156,9 @@ class TShape : public TWindow, public TShapeSettings {
   // gone; the loop and the modeless list call them.
   void Build();
   int CleanUp();
-  // The message filter chain of an active shape: accelerators and Enter,
-  // dialog navigation, then PreTranslate.
+  // The message filter chain of an active shape: nothing for the keys a
+  // control takes itself, else accelerators and Enter, dialog navigation,
+  // then PreTranslate.
   bool FilterMessage(MSG& msg);
   // The window has gone (the modeless list found it so).
   void ClearHandle() { handle_ = nullptr; }

@@ -54,6 +54,21 @@ bool MenuItemUsable(HWND window, UINT command) {
 
 void SetDefaultButtonTest(DefaultButtonTest test) { g_defaultButtonTest = test; }
 
+bool TakesKeysItself(const MSG& msg) {
+  switch (msg.message) {
+    case WM_KEYDOWN: case WM_KEYUP: case WM_SYSKEYDOWN: case WM_SYSKEYUP: case WM_CHAR: case WM_SYSCHAR:
+      break;
+    default:
+      return false;
+  }
+  if (msg.hwnd == nullptr || GetPropA(msg.hwnd, kTakesKeysProperty) == nullptr) return false;
+  const bool modified = KeyDown(VK_CONTROL) || KeyDown(VK_MENU) || KeyDown(VK_SHIFT) || KeyDown(VK_LWIN) ||
+                        KeyDown(VK_RWIN);
+  if (modified) return true;
+  // The characters of Tab, Enter and Esc are their keys' codes too.
+  return msg.wParam != VK_TAB && msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE;
+}
+
 bool TranslateKeys(const TAcceleratorTable& accelerators, HWND hwnd, const MSG& msg) {
   if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
   const bool alt = KeyDown(VK_MENU);

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "framework/system/WideText.h"
 #include "framework/text/ShiftJis.h"
 #include "framework/window/TWindow.h"
 
@@ -46,6 +47,34 @@ int SafeGetWindowTextOfLength(HWND hwnd, size_t length, TString& text) {
   const size_t copiedLength = std::strlen(buffer.data());
   text = TString(buffer.data(), WholeCharacterLength(buffer.data(), copiedLength));
   return static_cast<int>(text.Length());
+}
+
+int SafeGetWideWindowText(HWND hwnd, std::wstring& text) {
+  DWORD_PTR length = 0;
+  if (hwnd == nullptr ||
+      SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, kQueryFlags, kTitleQueryTimeoutMs, &length) == 0) {
+    text = WideFromAnsi(TString(kUnknownTitle));
+    return -1;
+  }
+  return SafeGetWideWindowTextOfLength(hwnd, length, text);
+}
+
+int SafeGetWideWindowTextOfLength(HWND hwnd, size_t length, std::wstring& text) {
+  const size_t size = std::min<size_t>(length, kMaxTitleLength) + 16;
+  std::vector<WCHAR> buffer(size, L'\0');
+  DWORD_PTR copied = 0;
+  if (hwnd == nullptr || SendMessageTimeoutW(hwnd, WM_GETTEXT, size, reinterpret_cast<LPARAM>(buffer.data()),
+                                             kQueryFlags, kTitleQueryTimeoutMs, &copied) == 0) {
+    text = WideFromAnsi(TString(kUnknownTitle));
+    return -1;
+  }
+  buffer[size - 1] = L'\0';
+  size_t end = 0;
+  while (buffer[end] != L'\0') ++end;
+  // A title cut at the buffer's end may stop after half a surrogate pair.
+  if (end > 0 && buffer[end - 1] >= 0xD800 && buffer[end - 1] <= 0xDBFF) --end;
+  text.assign(buffer.data(), end);
+  return static_cast<int>(end);
 }
 
 TString OwnWindowText(HWND hwnd) {

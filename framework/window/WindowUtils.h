@@ -3,6 +3,7 @@
 // another program's window waits at most a bounded time.
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "framework/text/TString.h"
@@ -22,6 +23,10 @@ int SafeGetWindowText(HWND hwnd, TString& text);
 // The same when the window has just answered WM_GETTEXTLENGTH (wide form)
 // with `length`: one question fewer.
 int SafeGetWindowTextOfLength(HWND hwnd, size_t length, TString& text);
+// The same in the wide form, so that a title in any script arrives as the
+// window holds it; "不明" likewise, in characters rather than bytes.
+int SafeGetWideWindowText(HWND hwnd, std::wstring& text);
+int SafeGetWideWindowTextOfLength(HWND hwnd, size_t length, std::wstring& text);
 // The whole text of a window of this program (another program's is read
 // with SafeGetWindowText); empty for none.
 TString OwnWindowText(HWND hwnd);

@@ -39,7 +39,7 @@ class StoredTrayIconTest : public ::testing::Test {
   // Stores a record for `window` with the next free id and reads its title.
   TStoredWindow& Store(HWND window) {
     TStoredWindow& record = table_.Append(std::make_unique<TStoredWindow>(window, table_.ChooseIconId()));
-    SafeGetWindowText(window, record.title);
+    record.ReadTitle();
     return record;
   }
   FakeTaskbar tray_;
@@ -60,23 +60,30 @@ ForeignWindowOptions Window(const std::string& className, const std::string& tit
 }  // namespace
 
 TEST_F(StoredTrayIconTest, EachStoredWindowGetsItsIconTitleAndCallback) {
-  const std::string longTitle = std::string(70, 'x') + "表";
+  const std::u16string face = u"\U0001F600";  // one character in two UTF-16 units
   struct Case {
-    std::string title;
+    std::string title;      // Shift-JIS, or
+    std::u16string wide;    // a Unicode window's title in any script
     unsigned icons;
-    std::string tip;  // as the taskbar receives it
-    long rgb;         // the tray icon's colour
+    std::u16string tip;     // exactly as the taskbar receives it
+    long rgb;               // the tray icon's colour
   } cases[] = {
-      {"Save & Exit", testwindow::kSmallIcon, "Save & Exit", 0x00FF00},
-      {"tab\there\r\nline", testwindow::kBigIcon, "tab\xA5here\xA5\xA5line", 0x0000FF},
-      {longTitle, testwindow::kNoIcons, std::string(63, 'x'), -2},
+      {"Save & Exit", u"", testwindow::kSmallIcon, u"Save & Exit", 0x00FF00},
+      {"tab\there\r\nline", u"", testwindow::kBigIcon, u"tab\uFF65here\uFF65\uFF65line", 0x0000FF},
+      // Longer than the 63 bytes of the old tip, shorter than the 127 characters of the new one.
+      {std::string(70, 'x') + "表", u"", testwindow::kNoIcons, std::u16string(70, u'x') + u"表", -2},
+      {"", u"Caf\u00e9 \u4e2d\u6587 \ud55c\uad6d\uc5b4 \u0416 " + face, testwindow::kSmallIcon,
+       u"Caf\u00e9 \u4e2d\u6587 \ud55c\uad6d\uc5b4 \u0416 " + face, 0x00FF00},
+      // The cut at 127 units would fall inside the pair: the whole character goes.
+      {"", std::u16string(126, u'x') + face + u"y", testwindow::kSmallIcon, std::u16string(126, u'x'), 0x00FF00},
   };
   std::vector<std::unique_ptr<ForeignWindowThread>> windows;
   int id = 5000;
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.tip);
-    windows.push_back(std::make_unique<ForeignWindowThread>(
-        Window("StowpaneStored" + std::to_string(id), c.title, c.icons)));
+    SCOPED_TRACE(id);
+    ForeignWindowOptions options = Window("StowpaneStored" + std::to_string(id), c.title, c.icons);
+    options.wideTitle.assign(c.wide.begin(), c.wide.end());
+    windows.push_back(std::make_unique<ForeignWindowThread>(options));
     ASSERT_NE(nullptr, windows.back()->Window());
     TStoredWindow& record = Store(windows.back()->Window());
     EXPECT_EQ(id, record.iconId);
@@ -86,7 +93,7 @@ TEST_F(StoredTrayIconTest, EachStoredWindowGetsItsIconTitleAndCallback) {
     ASSERT_TRUE(added);
     EXPECT_EQ(static_cast<uint32_t>(NIF_MESSAGE | NIF_ICON | NIF_TIP), added->flags);
     EXPECT_EQ(0x8000u + id, added->callbackMessage);
-    EXPECT_EQ(HexFromBytes(c.tip), HexFromBytes(added->tip));
+    EXPECT_TRUE(c.tip == added->wideTip) << added->wideTip.size() << " units";
     EXPECT_EQ("16x16x32", added->icon);
     if (c.rgb >= 0) {
       EXPECT_EQ(c.rgb, added->rgb);
@@ -98,12 +105,12 @@ TEST_F(StoredTrayIconTest, EachStoredWindowGetsItsIconTitleAndCallback) {
     EXPECT_EQ(std::string::npos, MakeSingleLineText(MakeMenuText(record.title)).Bytes().find('\t'));
     ++id;
   }
-  EXPECT_EQ(3u, tray_.Icons().size());
+  EXPECT_EQ(5u, tray_.Icons().size());
   EXPECT_EQ("Save && Exit", MakeSingleLineText(MakeMenuText(table_.At(0).title)).Bytes());
 
   // The callback of an icon leads to its record; others lead nowhere.
   EXPECT_EQ(&table_.At(1), table_.FindByCallback(0x8000 + 5001));
-  EXPECT_EQ(nullptr, table_.FindByCallback(0x8000 + 5003));
+  EXPECT_EQ(nullptr, table_.FindByCallback(0x8000 + 5005));
   EXPECT_EQ(nullptr, table_.FindByCallback(0x8FA0));
 
   // Freeing 5001 makes it the next id again.
@@ -111,7 +118,7 @@ TEST_F(StoredTrayIconTest, EachStoredWindowGetsItsIconTitleAndCallback) {
   ASSERT_TRUE(tray_.WaitForRecord(TrayCall("DELETE", owner_, 5001), kWaitMs));
   table_.RemoveAt(1);
   EXPECT_EQ(5001, table_.ChooseIconId());
-  EXPECT_EQ(2u, tray_.Icons().size());
+  EXPECT_EQ(4u, tray_.Icons().size());
 }
 
 TEST_F(StoredTrayIconTest, HungWindowIsShownAsUnknownWithoutWaiting) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -18,30 +19,37 @@ TEST_F(Storing, TheTrayMenuStoresRealProgramsWithTheirIconsAndValues) {
   ChildProcess notepad, winemine;
   ASSERT_TRUE(notepad.Start("notepad.exe"));
   ASSERT_TRUE(winemine.Start("winemine.exe"));
-  TestWindowProcess ours;
+  TestWindowProcess ours, scripts;
   ASSERT_TRUE(ours.Start(Titled("Save & Exit\tnow")));
+  // A title in scripts Shift-JIS lacks, emoji included: its tip shows it as it is.
+  TestWindowOptions unicode = Titled("");
+  unicode.utf8Title = u8"Ελληνικά 中文 한국어 Café 😀";
+  ASSERT_TRUE(scripts.Start(unicode));
   HWND notepadWindow = WaitForWindow({"Notepad", std::nullopt, notepad.Id()}, kWaitMs);
   HWND mineWindow = WaitForWindow({"WineMine", std::nullopt, winemine.Id()}, kWaitMs);
   ASSERT_NE(nullptr, notepadWindow);
   ASSERT_NE(nullptr, mineWindow);
   StartStowpane();
 
-  const HWND windows[] = {notepadWindow, mineWindow, ours.Window()};
+  const HWND windows[] = {notepadWindow, mineWindow, ours.Window(), scripts.Window()};
   int id = 5000;
   for (HWND window : windows) {
     SCOPED_TRACE(WindowClassName(window));
-    std::string title = ReadWindowTitle(window).value_or("?");
-    for (char& c : title) c = c == '\t' ? '\xA5' : c;
+    std::u16string title;
+    const int length = GetWindowTextLengthW(window);
+    title.resize(static_cast<size_t>(std::max(length, 0)) + 1);
+    title.resize(static_cast<size_t>(GetWindowTextW(window, reinterpret_cast<wchar_t*>(&title[0]), length + 1)));
+    for (char16_t& c : title) c = c == u'\t' ? u'\uFF65' : c;
     ASSERT_TRUE(StoreThroughTrayMenu(window));
     WindowState state;
     EXPECT_TRUE(WaitForWindowState(window, kStored, kWaitMs, &state)) << state;
     ASSERT_TRUE(WaitForIcon(id, true));
-    EXPECT_EQ(title.substr(0, 63), IconOf(id)->tip);
+    EXPECT_TRUE(title == IconOf(id)->wideTip) << IconOf(id)->wideTip.size() << " units";
     EXPECT_EQ(IconMessage(id), IconOf(id)->callbackMessage);
     EXPECT_EQ(window, TrayValues()[ValueName(id)]);
     ++id;
   }
-  EXPECT_EQ(3u, TrayValues().size());
+  EXPECT_EQ(4u, TrayValues().size());
 
   // Exit gives every window back and leaves nothing behind.
   ASSERT_TRUE(stowpane_.Exit());

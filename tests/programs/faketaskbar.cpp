@@ -35,7 +35,8 @@
 // Log lines (fields key=value; texts as hex bytes of code page 932):
 //   READY hwnd=0x........ pid=N replaced=N
 //   ADD|MODIFY|DELETE|SETFOCUS|SETVERSION hwnd=0x........ id=N flags=0x.. msg=0x....
-//       tip=HEX icon=WxHxBPP|- rgb=RRGGBB|- ok=0|1
+//       tip=HEX tipw=HEX icon=WxHxBPP|- rgb=RRGGBB|- ok=0|1
+//   (tipw: the tip exactly as received, its UTF-16 units as little-endian bytes)
 //   GONE hwnd=0x........ id=N                     (owner window no longer exists)
 //   ICONS count=N, then one ICON line per icon     (after kDumpMessage)
 //   REFUSE on=0|1
@@ -77,6 +78,7 @@ struct TrayIcon {
   uint32_t flags = 0;     // every NIF_ flag given so far
   uint32_t callback = 0;
   std::string tip;        // code page 932
+  std::string wideTip;    // UTF-16LE bytes
   std::string iconText = "-";
   std::string rgbText = "-";
 };
@@ -110,6 +112,17 @@ void Log(const char* format, ...) {
 uint32_t ReadU32(const unsigned char* bytes, size_t offset) {
   return bytes[offset] | (bytes[offset + 1] << 8) | (bytes[offset + 2] << 16) |
          (static_cast<uint32_t>(bytes[offset + 3]) << 24);
+}
+
+std::string WideTipOf(const unsigned char* record) {
+  std::string bytes;
+  for (size_t i = 0; i < RecordLayout::kTipChars; ++i) {
+    const size_t at = RecordLayout::kTip + 2 * i;
+    if (record[at] == 0 && record[at + 1] == 0) break;
+    bytes += static_cast<char>(record[at]);
+    bytes += static_cast<char>(record[at + 1]);
+  }
+  return bytes;
 }
 
 std::string TipOf(const unsigned char* record) {
@@ -170,10 +183,11 @@ TrayIcon* FindIcon(uint32_t window, uint32_t id) {
 }
 
 void LogIcon(const char* tag, const TrayIcon& icon, const char* tail) {
-  Log("%s hwnd=0x%08lx id=%lu flags=0x%lx msg=0x%lx tip=%s icon=%s rgb=%s%s", tag,
+  Log("%s hwnd=0x%08lx id=%lu flags=0x%lx msg=0x%lx tip=%s tipw=%s icon=%s rgb=%s%s", tag,
       static_cast<unsigned long>(icon.window), static_cast<unsigned long>(icon.id),
       static_cast<unsigned long>(icon.flags), static_cast<unsigned long>(icon.callback),
-      HexFromBytes(icon.tip).c_str(), icon.iconText.c_str(), icon.rgbText.c_str(), tail);
+      HexFromBytes(icon.tip).c_str(), HexFromBytes(icon.wideTip).c_str(), icon.iconText.c_str(),
+      icon.rgbText.c_str(), tail);
 }
 
 BOOL OnNotifyIcon(const COPYDATASTRUCT& data) {
@@ -189,6 +203,7 @@ BOOL OnNotifyIcon(const COPYDATASTRUCT& data) {
   call.flags = ReadU32(bytes, RecordLayout::kFlags);
   call.callback = ReadU32(bytes, RecordLayout::kCallback);
   call.tip = TipOf(bytes);
+  call.wideTip = WideTipOf(bytes);
   if (call.flags & NIF_ICON) DescribeIcon(bytes, data.cbData, &call);
 
   TrayIcon* existing = FindIcon(call.window, call.id);
@@ -204,7 +219,10 @@ BOOL OnNotifyIcon(const COPYDATASTRUCT& data) {
         if (ok) {
           existing->flags |= call.flags;
           if (call.flags & NIF_MESSAGE) existing->callback = call.callback;
-          if (call.flags & NIF_TIP) existing->tip = call.tip;
+          if (call.flags & NIF_TIP) {
+            existing->tip = call.tip;
+            existing->wideTip = call.wideTip;
+          }
           if (call.flags & NIF_ICON) {
             existing->iconText = call.iconText;
             existing->rgbText = call.rgbText;

@@ -1,13 +1,14 @@
 // testwindow.exe: a "foreign" program for end-to-end tests. It shows one
 // top-level window built from its command line and reports what reaches it.
 //
-//   testwindow.exe [/class:NAME] [/title:HEX | /text:ASCII] [/icon:KIND] [/classicon:KIND]
+//   testwindow.exe [/class:NAME] [/title:HEX | /text:ASCII | /widetitle:HEX] [/icon:KIND] [/classicon:KIND]
 //                  [/small:RRGGBB] [/big:RRGGBB] [/menu] [/tool] [/dialog[:HEX]]
 //                  [/hidden | /minimized] [/disabled] [/pos:X,Y,W,H] [/log:PATH] [/count:N]
 //
 // KIND is none, small, big or both. Titles are Shift-JIS bytes in hex, so any
 // byte (tab, CR LF, "&", 0x5C trail bytes) arrives exactly and no length limit
-// but the command line's applies. The log gets one line per event, written
+// but the command line's applies; /widetitle gives UTF-8 bytes in hex and makes
+// Unicode windows, whose titles hold any script. The log gets one line per event, written
 // at once: READY hwnd=0x.. pid=N, COMMAND id=N, SYSCOMMAND cmd=0x...., HANG ms=N,
 // AWAKE, SHOWWINDOW show=N, SIZE type=N, DIALOG hwnd=0x.., CLOSE, DESTROY.
 // Posted kHangMessage (TestProgramProtocol.h) makes its thread sleep.
@@ -34,6 +35,7 @@ using namespace testwindow;
 struct Options {
   std::string className = kDefaultClass;
   std::string title = "testwindow";
+  std::wstring wideTitle;  // when given: Unicode windows with this title
   unsigned windowIcons = kNoIcons;
   unsigned classIcons = kNoIcons;
   unsigned smallColour = kDefaultSmallColour;
@@ -88,6 +90,17 @@ bool ParseArguments(int argc, char** argv, Options* options) {
     if (name == "/class") options->className = value;
     else if (name == "/title") ok = BytesFromHex(value, &options->title);
     else if (name == "/text") options->title = value;
+    else if (name == "/widetitle") {
+      // UTF-8 bytes in hex: a title in any script, emoji included.
+      std::string utf8;
+      ok = BytesFromHex(value, &utf8) && !utf8.empty();
+      if (ok) {
+        const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+        options->wideTitle.assign(units > 0 ? static_cast<size_t>(units) : 0, L'\0');
+        ok = units > 0 && MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                              &options->wideTitle[0], units) == units;
+      }
+    }
     else if (name == "/icon") ok = ParseIconKind(value, &options->windowIcons);
     else if (name == "/classicon") ok = ParseIconKind(value, &options->classIcons);
     else if (name == "/small") options->smallColour = std::strtoul(value.c_str(), nullptr, 16);
@@ -170,7 +183,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       Log("AWAKE");
       return 0;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return IsWindowUnicode(window) ? DefWindowProcW(window, message, wParam, lParam)
+                                 : DefWindowProcA(window, message, wParam, lParam);
 }
 
 }  // namespace
@@ -200,13 +214,26 @@ int main(int argc, char** argv) {
   windowClass.hIcon = classBig.Get();
   windowClass.hIconSm = classSmall.Get();
   windowClass.lpszClassName = options.className.c_str();
-  if (!RegisterClassExA(&windowClass)) return 4;
+  const bool unicode = !options.wideTitle.empty();
+  const std::wstring wideClass(options.className.begin(), options.className.end());  // ASCII names
+  if (unicode) {
+    WNDCLASSEXW wide = {};
+    std::memcpy(&wide, &windowClass, sizeof wide);
+    wide.lpszClassName = wideClass.c_str();
+    if (!RegisterClassExW(&wide)) return 4;
+  } else if (!RegisterClassExA(&windowClass)) {
+    return 4;
+  }
 
   for (int i = 0; i < options.count; ++i) {
     HMENU menu = options.menu ? BuildTestMenuBar() : nullptr;  // the window owns it from here
-    HWND window = CreateWindowExA(options.tool ? WS_EX_TOOLWINDOW : 0, options.className.c_str(),
-                                  options.title.c_str(), WS_OVERLAPPEDWINDOW, options.x, options.y,
-                                  options.width, options.height, nullptr, menu, instance, nullptr);
+    const DWORD exStyle = options.tool ? WS_EX_TOOLWINDOW : 0;
+    HWND window = unicode ? CreateWindowExW(exStyle, wideClass.c_str(), options.wideTitle.c_str(),
+                                            WS_OVERLAPPEDWINDOW, options.x, options.y, options.width,
+                                            options.height, nullptr, menu, instance, nullptr)
+                          : CreateWindowExA(exStyle, options.className.c_str(), options.title.c_str(),
+                                            WS_OVERLAPPEDWINDOW, options.x, options.y, options.width,
+                                            options.height, nullptr, menu, instance, nullptr);
     if (!window) return 5;
     ++g_liveWindows;
     SetSolidIcons(window, options.windowIcons & kSmallIcon, options.smallColour);

@@ -46,7 +46,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   UpdateApplicationIcon(TIconAction::Add);
   for (HWND window : g_windows) {
     TStoredWindow& record = table.Append(std::make_unique<TStoredWindow>(window, table.ChooseIconId()));
-    SafeGetWindowText(window, record.title);
+    record.ReadTitle();
     UpdateTrayIcon(record, TIconAction::Add);
   }
   UpdateApplicationIcon(TIconAction::Modify, StoredCountText(table.Count()));

@@ -2,6 +2,8 @@
 
 #include "tests/support/ForeignWindowThread.h"
 
+#include <cstring>
+
 #include "tests/support/SolidIcons.h"
 #include "tests/support/TestMenuBar.h"
 #include "tests/support/WindowQueries.h"
@@ -42,13 +44,26 @@ void ForeignWindowThread::Run(const ForeignWindowOptions& options) {
   windowClass.hIcon = classBigIcon_.Get();
   windowClass.hIconSm = classSmallIcon_.Get();
   windowClass.lpszClassName = options.className.c_str();
+  // A Unicode window keeps a title in any script, as today's programs do.
+  unicode_ = !options.wideTitle.empty();
+  const std::wstring wideClass(options.className.begin(), options.className.end());  // ASCII names
   // Another live window may have registered the class already; that is fine.
-  RegisterClassExA(&windowClass);
+  if (unicode_) {
+    WNDCLASSEXW wide = {};
+    std::memcpy(&wide, &windowClass, sizeof wide);
+    wide.lpszClassName = wideClass.c_str();
+    RegisterClassExW(&wide);
+  } else {
+    RegisterClassExA(&windowClass);
+  }
 
   HMENU menu = options.menu ? BuildTestMenuBar() : nullptr;
-  HWND window = CreateWindowExA(options.tool ? WS_EX_TOOLWINDOW : 0, options.className.c_str(),
-                                options.title.c_str(), WS_OVERLAPPEDWINDOW, 200, 200, 320, 200, options.owner,
-                                menu, instance, this);
+  const DWORD exStyle = options.tool ? WS_EX_TOOLWINDOW : 0;
+  HWND window = unicode_ ? CreateWindowExW(exStyle, wideClass.c_str(), options.wideTitle.c_str(), WS_OVERLAPPEDWINDOW,
+                                           200, 200, 320, 200, options.owner, menu, instance, this)
+                         : CreateWindowExA(exStyle, options.className.c_str(), options.title.c_str(),
+                                           WS_OVERLAPPEDWINDOW, 200, 200, 320, 200, options.owner, menu, instance,
+                                           this);
   if (!window) {
     if (menu) DestroyMenu(menu);
     UnregisterClassA(options.className.c_str(), instance);
@@ -104,7 +119,7 @@ LRESULT ForeignWindowThread::OnMessage(HWND window, UINT message, WPARAM wParam,
       WaitForSingleObject(wake_.Get(), static_cast<DWORD>(wParam));
       return 0;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return unicode_ ? DefWindowProcW(window, message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
 }
 
 void ForeignWindowThread::ReplaceIcon(HWND window, WPARAM kind, unsigned rgb) {

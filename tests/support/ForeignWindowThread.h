@@ -16,6 +16,8 @@
 
 struct ForeignWindowOptions {
   std::string title = "foreign";  // Shift-JIS bytes
+  // When not empty, a Unicode window with this title (any script) instead.
+  std::wstring wideTitle;
   // Windows alive at the same time need distinct class names when their class icons differ.
   std::string className = "StowpaneForeignWindow";
   unsigned windowIcons = testwindow::kNoIcons;  // IconSet bits, set with WM_SETICON
@@ -63,6 +65,7 @@ class ForeignWindowThread {
   void Run(const ForeignWindowOptions& options);
 
   HWND window_ = nullptr;
+  bool unicode_ = false;
   DWORD threadId_ = 0;
   TIconHandle smallIcon_, bigIcon_, classSmallIcon_, classBigIcon_;
   TKernelHandle ready_, hanging_, wake_;

@@ -42,6 +42,7 @@ std::string TestWindowArguments(const TestWindowOptions& options) {
                           " /icon:" + IconKind(options.windowIcons) + " /classicon:" +
                           IconKind(options.classIcons) + " /small:" + Colour(options.smallColour) +
                           " /big:" + Colour(options.bigColour);
+  if (!options.utf8Title.empty()) arguments += " /widetitle:" + HexFromBytes(options.utf8Title);
   if (options.menu) arguments += " /menu";
   if (options.tool) arguments += " /tool";
   if (options.dialog) {

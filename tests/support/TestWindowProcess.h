@@ -15,6 +15,7 @@
 struct TestWindowOptions {
   std::string className = testwindow::kDefaultClass;
   std::string title = "testwindow";  // Shift-JIS bytes, any length
+  std::string utf8Title;             // when given: a Unicode window with this title (UTF-8 bytes)
   unsigned windowIcons = testwindow::kNoIcons;  // IconSet bits, set with WM_SETICON
   unsigned classIcons = testwindow::kNoIcons;   // IconSet bits, in the window class
   unsigned smallColour = testwindow::kDefaultSmallColour;  // 0xRRGGBB

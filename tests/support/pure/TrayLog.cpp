@@ -33,6 +33,13 @@ bool TrayRecordFromLine(const LogLine& line, TrayRecord* record) {
   if (!Number32(line, "flags", &parsed.flags) || !Number32(line, "msg", &parsed.callbackMessage) ||
       !line.Bytes("tip", &parsed.tip))
     return false;
+  std::string wideBytes;
+  if (line.Bytes("tipw", &wideBytes)) {
+    for (size_t i = 0; i + 1 < wideBytes.size(); i += 2) {
+      parsed.wideTip += static_cast<char16_t>(static_cast<unsigned char>(wideBytes[i]) |
+                                              (static_cast<unsigned char>(wideBytes[i + 1]) << 8));
+    }
+  }
   if (const std::string* icon = line.Field("icon")) parsed.icon = *icon;
   const std::string* rgb = line.Field("rgb");
   if (rgb && rgb->size() == 6) {
@@ -73,7 +80,10 @@ std::vector<TrayRecord> CurrentTrayIcons(const std::vector<TrayRecord>& records)
     } else if (record.operation == "MODIFY" && existing != icons.end()) {
       existing->flags |= record.flags;
       if (record.flags & kMessageFlag) existing->callbackMessage = record.callbackMessage;
-      if (record.flags & kTipFlag) existing->tip = record.tip;
+      if (record.flags & kTipFlag) {
+        existing->tip = record.tip;
+        existing->wideTip = record.wideTip;
+      }
       if (record.flags & kIconFlag) {
         existing->icon = record.icon;
         existing->rgb = record.rgb;

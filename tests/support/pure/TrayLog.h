@@ -14,6 +14,7 @@ struct TrayRecord {
   uint32_t flags = 0;            // NIF_ bits of the call
   uint32_t callbackMessage = 0;
   std::string tip;               // Shift-JIS bytes
+  std::u16string wideTip;        // exactly as the taskbar received it
   std::string icon = "-";        // "WxHxBPP", or "-" without an icon
   long rgb = -1;                 // 0xRRGGBB of the icon's centre pixel, -1 when unknown
   bool ok = false;               // what the taskbar answered (GONE and ICON: true)

@@ -14,13 +14,17 @@
 
 namespace {
 
-// The text an item shows: the icon menu keeps it in the item's object.
-std::string ItemText(HMENU menu, int position) {
+// The icon menu keeps an item's text in the item's object.
+const TIconMenuItem* Item(HMENU menu, int position) {
   MENUITEMINFOA info = {};
   info.cbSize = sizeof info;
   info.fMask = MIIM_DATA;
-  if (!GetMenuItemInfoA(menu, position, TRUE, &info)) return "<none>";
-  const TIconMenuItem* item = TIconMenuItem::FromItemData(info.dwItemData);
+  if (!GetMenuItemInfoA(menu, position, TRUE, &info)) return nullptr;
+  return TIconMenuItem::FromItemData(info.dwItemData);
+}
+
+std::string ItemText(HMENU menu, int position) {
+  const TIconMenuItem* item = Item(menu, position);
   return item != nullptr ? item->Text().Bytes() : "<not converted>";
 }
 
@@ -68,12 +72,35 @@ TEST(TrayMenu, ListsStorableWindowsAboveTheCommandsAndReplacesThemAtEachOpening)
   }
 }
 
-TEST(TrayMenu, AnAmpersandInATitleStaysVisible) {
-  ForeignWindowThread ampersand(Titled("Save & Exit"));
-  TTrayMenu tray;
-  tray.Rebuild(nullptr, 0);
-  const THandleList& candidates = tray.Candidates();
-  const auto at = std::find(candidates.begin(), candidates.end(), ampersand.Window());
-  ASSERT_NE(candidates.end(), at);
-  EXPECT_EQ("Save && Exit", ItemText(tray.Menu(), static_cast<int>(at - candidates.begin())));
+TEST(TrayMenu, WindowItemsShowTitlesAsTheWindowsHoldThem) {
+  struct Case {
+    const char* title;          // Shift-JIS, or
+    std::wstring wide;          // a Unicode window's title
+    const char* text;           // the item's Shift-JIS text
+    std::wstring wideText;      // what the item draws when the Shift-JIS form loses characters
+  } cases[] = {
+      {"Save & Exit", L"", "Save && Exit", L""},
+      // Every character has a Shift-JIS form: the item is the same as for an ANSI window.
+      {"", L"\u30e1\u30e2\u5e33 & \u8868", "メモ帳 && 表", L""},
+      {"", L"R&D \u4e2d\u6587 \ud55c\uad6d\uc5b4 Caf\u00e9 \U0001F600\tx", nullptr,
+       L"R&&D \u4e2d\u6587 \ud55c\uad6d\uc5b4 Caf\u00e9 \U0001F600\uFF65x"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    ForeignWindowOptions options = Titled(c.title);
+    options.wideTitle = c.wide;
+    ForeignWindowThread window(options);
+    ASSERT_NE(nullptr, window.Window());
+    TTrayMenu tray;
+    tray.Rebuild(nullptr, 0);
+    const THandleList& candidates = tray.Candidates();
+    const auto at = std::find(candidates.begin(), candidates.end(), window.Window());
+    ASSERT_NE(candidates.end(), at);
+    const TIconMenuItem* item = Item(tray.Menu(), static_cast<int>(at - candidates.begin()));
+    ASSERT_NE(nullptr, item);
+    if (c.text != nullptr) EXPECT_EQ(c.text, item->Text().Bytes());
+    EXPECT_EQ(!c.wideText.empty(), item->IsWide());
+    EXPECT_TRUE(c.wideText == item->WideLabel()) << item->WideLabel().size() << " units";
+    if (!c.wide.empty()) EXPECT_TRUE(c.wide == tray.CandidateTitles()[at - candidates.begin()]);
+  }
 }

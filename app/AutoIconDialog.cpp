@@ -35,7 +35,7 @@ constexpr int kOptionGap = 16;
 // entry's own text does.
 constexpr int kEditLeft = 22;
 constexpr int kEditTop = 4;
-constexpr int kHotKeyCaptionWidth = 200;
+constexpr int kHotKeyCaptionWidth = 232;
 
 void EnableCommand(HMENU menu, UINT command, bool on) {
   if (menu != nullptr) EnableMenuItem(menu, command, MF_BYCOMMAND | (on ? MF_ENABLED : (MF_GRAYED | MF_DISABLED)));
@@ -131,12 +131,12 @@ TAutoIconDialog::TAutoIconDialog() : TShape(nullptr, kTitle) {
   switch_ = onOff.get();
 
   // The global keys do not depend on the switch: a group of their own below the rules.
-  auto keysCaption = std::make_unique<TTextElement>("ﾎｯﾄｷｰ (ﾌｨｰﾙﾄﾞでｷｰを押して設定、BackSpaceでなし)");
+  auto keysCaption = std::make_unique<TTextElement>("ﾎｯﾄｷｰ（欄でｷｰを押すと設定、BackSpaceで解除）");
   keysCaption->SetDock(kDockTop);
   keysCaption->SetAlign(kAlignLeft);
   auto storeKeyRow = MakeHotKeyRow("ｱｸﾃｨﾌﾞなｳｨﾝﾄﾞｳをｱｲｺﾝ化(&STOREKEY&)", "StoreHotKey", kDefaultStoreHotKey,
                                    &storeHotKey_);
-  auto restoreKeyRow = MakeHotKeyRow("最後にｱｲｺﾝ化したｳｨﾝﾄﾞｳを元に戻す(&RESTOREKEY&)", "RestoreHotKey",
+  auto restoreKeyRow = MakeHotKeyRow("最後にｱｲｺﾝ化したものを元に戻す(&RESTOREKEY&)", "RestoreHotKey",
                                      kDefaultRestoreHotKey, &restoreHotKey_);
   auto keys = MakeGroup(kDockTop, kAlignLeft, 6, 6, std::move(keysCaption), std::move(storeKeyRow),
                         std::move(restoreKeyRow));

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kFieldWidth = 176;
+constexpr int kFieldWidth = 168;
 constexpr int kFieldHeight = 18;
 
 bool KeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }

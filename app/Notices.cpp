@@ -46,6 +46,6 @@ void ShowHotKeyTakenNotice(const TWindow* owner, const std::vector<TString>& key
   TString named;
   for (const TString& key : keys) named = named + TString("「") + key + TString("」");
   ShowNotice(owner, "HotKeyTaken", "HotKeyTaken",
-             TString("ﾎｯﾄｷｰ ") + named + TString(" はほかのﾌﾟﾛｸﾞﾗﾑが使っているため、使えません。\r\n") +
+             TString("ﾎｯﾄｷｰ") + named + TString("はほかのﾌﾟﾛｸﾞﾗﾑが使っているため、使えません。\r\n") +
                  TString("（自動ｱｲｺﾝ化設定で別のｷｰに変えるか、なしにしてください。）"));
 }

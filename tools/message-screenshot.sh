@@ -11,7 +11,7 @@ capture_window() {  # class name of the program, output picture
   crop_screen "$(frame_geometry "$window")" "$2"
   xdotool windowfocus --sync "$window" key Escape || true
 }
-for kind in iconic restore overwrite; do
+for kind in iconic restore overwrite hotkey; do
   xdotool mousemove 300 250
   (wine "$bin/messagedemo.exe" "$kind" </dev/null >/dev/null 2>&1 &)
   capture_window messagedemo.exe "$STOWPANE_ROOT/docs/message-$kind.png"
@@ -21,4 +21,5 @@ done
 sleep 4
 crop_screen 300x260+30+30 "$STOWPANE_ROOT/docs/icon-menu.png"
 screenshots_done
-echo "wrote docs/message-iconic.png, docs/message-restore.png, docs/message-overwrite.png, docs/icon-menu.png"
+echo "wrote docs/message-iconic.png, docs/message-restore.png, docs/message-overwrite.png," \
+  "docs/message-hotkey.png, docs/icon-menu.png"

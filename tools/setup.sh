@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake make g++ libgtest-dev googletest libbenchmark-dev clang-14 libclang-rt-14-dev
   g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
-  wine wine32:i386 wine64 fonts-wine fonts-ipafont-gothic xvfb xauth xdotool x11-utils
+  wine wine32:i386 wine64 fonts-wine fonts-ipafont-gothic fonts-nanum xvfb xauth xdotool x11-utils
   nsis imagemagick locales tango-icon-theme librsvg2-bin icoutils python3)
 sudo=""
 [ "$(id -u)" = 0 ] || sudo=sudo

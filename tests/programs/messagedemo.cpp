@@ -4,11 +4,14 @@
 //   messagedemo iconic       the question about a window that does not answer when stored
 //   messagedemo restore      the same when it is given back
 //   messagedemo overwrite    a warning with OK, Cancel and the don't-show-again box
+//   messagedemo hotkey       the notice of a global key another program holds
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
 
+#include "app/HotKeyField.h"
+#include "app/Notices.h"
 #include "app/UnansweredWindowBoxes.h"
 #include "framework/registry/RegGlobalKeys.h"
 #include "framework/window/Application.h"
@@ -31,6 +34,8 @@ int main(int argc, char** argv) {
     auto check = MakeStereotypeCheck("ForceWrite_WhenExist");
     result = MessageShapeTitled(nullptr, "ForceWrite_WhenExist", "Stowpane", row.get(), group.get(), check.get(),
                                 nullptr);
+  } else if (std::strcmp(kind, "hotkey") == 0) {
+    ShowHotKeyTakenNotice(nullptr, {HotKeyDisplayText(kDefaultStoreHotKey)});
   } else if (std::strcmp(kind, "restore") == 0) {
     result = AskRestoreAgain(nullptr);
   } else {

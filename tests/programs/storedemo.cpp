@@ -64,11 +64,16 @@ LRESULT CALLBACK HostProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-// One "other program's" window with a stock icon, pumping its own messages.
-void RunForeignWindow(const char* title, LPCSTR icon, int x, int y, HWND* made, DWORD* thread, HANDLE ready) {
+// One "other program's" window with a stock icon, pumping its own messages;
+// a Unicode window when it has a wide title.
+void RunForeignWindow(const char* title, const wchar_t* wideTitle, LPCSTR icon, int x, int y, HWND* made,
+                      DWORD* thread, HANDLE ready) {
   *thread = GetCurrentThreadId();
-  HWND window = CreateWindowExA(0, "StoreDemoWindow", title, WS_OVERLAPPEDWINDOW, x, y, 300, 160, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+  HWND window = wideTitle != nullptr
+                    ? CreateWindowExW(0, L"StoreDemoWideWindow", wideTitle, WS_OVERLAPPEDWINDOW, x, y, 300, 160,
+                                      nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)
+                    : CreateWindowExA(0, "StoreDemoWindow", title, WS_OVERLAPPEDWINDOW, x, y, 300, 160, nullptr,
+                                      nullptr, GetModuleHandleA(nullptr), nullptr);
   SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadIconA(nullptr, icon)));
   SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadIconA(nullptr, icon)));
   ShowWindow(window, SW_SHOWNOACTIVATE);
@@ -94,20 +99,34 @@ int main(int argc, char** argv) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   windowClass.lpszClassName = "StoreDemoWindow";
   RegisterClassA(&windowClass);
+  WNDCLASSW wideClass{};
+  wideClass.lpfnWndProc = DefWindowProcW;
+  wideClass.hInstance = windowClass.hInstance;
+  wideClass.hbrBackground = windowClass.hbrBackground;
+  wideClass.lpszClassName = L"StoreDemoWideWindow";
+  RegisterClassW(&wideClass);
   windowClass.lpfnWndProc = HostProc;
   windowClass.lpszClassName = "StoreDemoHost";
   RegisterClassA(&windowClass);
 
   const struct {
     const char* title;
+    const wchar_t* wideTitle;
     LPCSTR icon;
-  } others[] = {{"無題 - メモ帳", IDI_APPLICATION}, {"見積書 & 請求書.txt", IDI_INFORMATION}, {"ﾀﾞｳﾝﾛｰﾄﾞ中\t(3/5)", IDI_WARNING}};
-  std::vector<HWND> windows(3);
-  std::vector<DWORD> threadIds(3);
+  } others[] = {{"無題 - メモ帳", nullptr, IDI_APPLICATION},
+                {"見積書 & 請求書.txt", nullptr, IDI_INFORMATION},
+                {"ﾀﾞｳﾝﾛｰﾄﾞ中\t(3/5)", nullptr, IDI_WARNING},
+                {nullptr, L"\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac \u00b7 \u4e2d\u6587 \u00b7 "
+                          L"\ud55c\uad6d\uc5b4 \u00b7 Caf\u00e9 \U0001F600",
+                 IDI_QUESTION}};
+  constexpr size_t kOthers = sizeof others / sizeof others[0];
+  std::vector<HWND> windows(kOthers);
+  std::vector<DWORD> threadIds(kOthers);
   std::vector<std::thread> threads;
-  for (size_t i = 0; i < 3; ++i) {
+  for (size_t i = 0; i < kOthers; ++i) {
     HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    threads.emplace_back(RunForeignWindow, others[i].title, others[i].icon, 420 + 30 * static_cast<int>(i),
+    threads.emplace_back(RunForeignWindow, others[i].title, others[i].wideTitle, others[i].icon,
+                         420 + 30 * static_cast<int>(i),
                          300 + 40 * static_cast<int>(i), &windows[i], &threadIds[i], ready);
     WaitForSingleObject(ready, 5000);
     CloseHandle(ready);

@@ -10,7 +10,7 @@
 // but the command line's applies; /widetitle gives UTF-8 bytes in hex and makes
 // Unicode windows, whose titles hold any script. The log gets one line per event, written
 // at once: READY hwnd=0x.. pid=N, COMMAND id=N, SYSCOMMAND cmd=0x...., HANG ms=N,
-// AWAKE, SHOWWINDOW show=N, SIZE type=N, DIALOG hwnd=0x.., CLOSE, DESTROY.
+// AWAKE, SHOWWINDOW show=N, SIZE type=N, KEY vk=N, DIALOG hwnd=0x.., CLOSE, DESTROY.
 // Posted kHangMessage (TestProgramProtocol.h) makes its thread sleep.
 // /count:N makes N such windows (1 to 1000) on the one thread, sharing their
 // icons, each logged as it is made; the program ends when the last is destroyed.
@@ -169,6 +169,10 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       break;
     case WM_SIZE:
       Log("SIZE type=%u", static_cast<unsigned>(wParam));
+      break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      Log("KEY vk=%u", static_cast<unsigned>(wParam));
       break;
     case WM_CLOSE:
       Log("CLOSE");

@@ -19,6 +19,7 @@
 #include "framework/registry/RegSection.h"
 #include "framework/registry/TRegValue.h"
 #include "framework/window/FloatingEdit.h"
+#include "framework/window/TranslateKeys.h"
 #include "framework/window/ModelessShapes.h"
 #include "framework/window/pure/History.h"
 #include "tests/support/ThrowawayRegKey.h"
@@ -548,3 +549,63 @@ TEST_F(AutoIconDialogTest, InsertAddsAndDeleteDeletesExceptInTheWatchTime) {
 }
 
 }  // namespace
+
+TEST_F(AutoIconDialogTest, KeyFieldsRecordWhatIsPressedBeforeTheDialogsOwnKeysAndOkKeepsIt) {
+  Open({{"a", "b"}, "b"});
+  std::vector<HWND> fields;
+  for (HWND child = GetWindow(dialog_->Handle(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (GetPropA(child, kTakesKeysProperty) != nullptr) fields.push_back(child);
+  }
+  ASSERT_EQ(2u, fields.size());
+  EXPECT_EQ("Ctrl + Alt + Shift + ↓", TextOf(fields[0]));
+  EXPECT_EQ("Ctrl + Alt + Shift + ↑", TextOf(fields[1]));
+  HWND store = fields[0];
+
+  struct KeyPress {
+    std::vector<int> held;  // modifier keys down while `key` is pressed
+    UINT key;
+    const char* shown;      // the field afterwards
+  } presses[] = {
+      {{VK_CONTROL, VK_MENU}, 'K', "Ctrl + Alt + K"},
+      {{}, 'K', "Ctrl + Alt + K"},                  // a letter alone would be taken from every program
+      {{VK_SHIFT}, 'K', "Ctrl + Alt + K"},          // and so would a capital
+      {{VK_CONTROL}, VK_CONTROL, "Ctrl + Alt + K"}, // a modifier is no key
+      {{VK_SHIFT}, VK_F8, "Shift + F8"},
+      {{}, VK_F2, "F2"},                            // the dialog's F2 edits an entry: not here
+      {{VK_LWIN}, VK_HOME, "Win + Home"},
+      {{VK_CONTROL, VK_SHIFT}, VK_NUMPAD7, "Ctrl + Shift + Num 7"},
+      {{}, VK_DELETE, "なし"},                      // the dialog's Delete deletes an entry: here it clears
+  };
+  SetFocus(store);
+  for (const KeyPress& press : presses) {
+    SCOPED_TRACE(press.shown);
+    BYTE state[256] = {};
+    for (int key : press.held) state[key] = 0x80;
+    SetKeyboardState(state);
+    PostMessageA(store, WM_KEYDOWN, press.key, 1);
+    Pump();
+    EXPECT_EQ(press.shown, TextOf(store));
+  }
+  BYTE none[256] = {};
+  SetKeyboardState(none);
+  EXPECT_EQ((Texts{"a", "b"}), Titles()) << "Delete in the field deleted an entry";
+  EXPECT_TRUE(dialog_->StoreHotKey().IsOff());
+
+  PostMessageA(store, WM_KEYDOWN, VK_F9, 1);
+  Pump();
+  Press(IDOK);
+  TRegSection section = OpenSection(ApplicationKeys(), "AutoIcon");
+  EXPECT_EQ(ValueFromHotKey(THotKey{0, VK_F9}), TRegDword(section.Keys(), "StoreHotKey").Get(0))
+      << "OK writes the key";
+  // Cancel after a change gives back what OK kept.
+  dialog_->ShowSettings();
+  Pump();
+  SetFocus(store);
+  PostMessageA(store, WM_KEYDOWN, VK_BACK, 1);
+  Pump();
+  EXPECT_EQ("なし", TextOf(store));
+  Press(IDCANCEL);
+  EXPECT_EQ("F9", TextOf(store));
+  EXPECT_EQ((THotKey{0, VK_F9}), dialog_->StoreHotKey());
+  EXPECT_EQ(kDefaultRestoreHotKey, dialog_->RestoreHotKey());
+}

@@ -12,14 +12,17 @@ struct TKeyName {
 };
 
 // Virtual-key codes of the keys whose caps read differently from what
-// systems name them, or that the system names in English only.
+// systems name them. The arrows are the Shift-JIS arrows (<- ^ -> v).
 constexpr TKeyName kNames[] = {
-    {0x08, "BackSpace"}, {0x09, "Tab"},    {0x0D, "Enter"},  {0x13, "Pause"},   {0x20, "Space"},
-    {0x21, "PageUp"},    {0x22, "PageDown"}, {0x23, "End"},  {0x24, "Home"},    {0x25, "←"},
-    {0x26, "↑"},         {0x27, "→"},      {0x28, "↓"},      {0x2C, "PrintScreen"}, {0x2D, "Insert"},
-    {0x2E, "Delete"},    {0x6A, "Num *"},  {0x6B, "Num +"},  {0x6D, "Num -"},   {0x6E, "Num ."},
+    {0x08, "BackSpace"}, {0x09, "Tab"},      {0x0D, "Enter"}, {0x13, "Pause"},       {0x20, "Space"},
+    {0x21, "PageUp"},    {0x22, "PageDown"}, {0x23, "End"},   {0x24, "Home"},        {0x25, "\x81\xA9"},
+    {0x26, "\x81\xAA"},  {0x27, "\x81\xA8"},  {0x28, "\x81\xAB"}, {0x2C, "PrintScreen"}, {0x2D, "Insert"},
+    {0x2E, "Delete"},    {0x6A, "Num *"},    {0x6B, "Num +"}, {0x6D, "Num -"},       {0x6E, "Num ."},
     {0x6F, "Num /"},
 };
+
+// "Nashi" (none) in Shift-JIS.
+constexpr char kNoKey[] = "\x82\xC8\x82\xB5";
 
 }  // namespace
 
@@ -71,7 +74,7 @@ std::string KnownKeyName(unsigned key) {
 }
 
 std::string HotKeyText(const THotKey& hotKey, const std::string& keyName) {
-  if (hotKey.IsOff()) return "なし";
+  if (hotKey.IsOff()) return kNoKey;
   std::string text;
   if (hotKey.modifiers & kHotKeyControl) text += "Ctrl + ";
   if (hotKey.modifiers & kHotKeyAlt) text += "Alt + ";

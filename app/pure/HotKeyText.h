@@ -36,9 +36,10 @@ bool IsUsableHotKey(const THotKey& hotKey);
 // A modifier key itself (Shift, Ctrl, Alt, Win, either side).
 bool IsModifierKey(unsigned key);
 
-// The name of a key as its cap shows it; empty for keys this table lacks,
-// whose names the system gives.
+// The name of a key as its cap shows it (the arrows as Shift-JIS arrows);
+// empty for keys this table lacks, whose names the system gives.
 std::string KnownKeyName(unsigned key);
-// "Ctrl + Alt + Shift + ↓": the modifiers in that order, then the key's
-// name; "なし" (none) for a key switched off.
+// "Ctrl + Alt + Shift + " and the key's name (the modifiers always in that
+// order); "nashi" (none, in Shift-JIS) for a key switched off. Texts are the
+// program's Shift-JIS.
 std::string HotKeyText(const THotKey& hotKey, const std::string& keyName);

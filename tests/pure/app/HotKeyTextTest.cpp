@@ -31,15 +31,18 @@ TEST(HotKeyText, StoredValuesAreTakenOnlyWhenTheyNameAUsableKey) {
   EXPECT_EQ(0u, ValueFromHotKey(THotKey{}));
 }
 
+// Shift-JIS: the tests run natively too, where a literal would be UTF-8.
+const std::string kDownArrow = "\x81\xAB", kUpArrow = "\x81\xAA", kNone = "\x82\xC8\x82\xB5";
+
 TEST(HotKeyText, KeysReadAsTheirCapsWithTheModifiersInOneOrder) {
   struct Case {
     THotKey key;
     std::string systemName;  // what the system would call a key the table lacks
     std::string text;
   } cases[] = {
-      {{}, "", "なし"},
-      {kDefaultStoreHotKey, "", "Ctrl + Alt + Shift + ↓"},
-      {kDefaultRestoreHotKey, "", "Ctrl + Alt + Shift + ↑"},
+      {{}, "", kNone},
+      {kDefaultStoreHotKey, "", "Ctrl + Alt + Shift + " + kDownArrow},
+      {kDefaultRestoreHotKey, "", "Ctrl + Alt + Shift + " + kUpArrow},
       {{kHotKeyWin | kHotKeyShift | kHotKeyAlt | kHotKeyControl, 'Z'}, "", "Ctrl + Alt + Shift + Win + Z"},
       {{kHotKeyAlt, '7'}, "", "Alt + 7"},
       {{0, 0x87}, "", "F24"},

@@ -132,3 +132,34 @@ TEST(AutoIconScan, StoresTheSameWindowsAndReadsOnlyTheTitlesThatCanStillMatch) {
     store.RestoreAll();
   }
 }
+
+// Titles in scripts Shift-JIS lacks are matched as before: on the Shift-JIS
+// form the ANSI call gives, so the Japanese part of a mixed title still
+// matches, with the usual case and width rules, and nothing else does.
+TEST(AutoIconScan, TitlesInAnyScriptMatchOnTheirShiftJisForm) {
+  struct Case {
+    std::wstring title;
+    const char* rule;
+    bool stored;
+  } cases[] = {
+      {L"\u4e2d\u6587 \u30e1\u30e2\u5e33 \U0001F600", "メモ帳", true},
+      {L"\uff21\uff22\uff23 \ud55c\uad6d\uc5b4", "abc", true},
+      {L"\ud55c\uad6d\uc5b4 \ubb38\uc11c", "文書", false},
+      {L"Caf\u00e9 \U0001F600", "x", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.rule);
+    StandInMainWindow main;
+    TWindowStore store(nullptr);
+    ForeignWindowOptions options;
+    options.wideTitle = c.title;
+    options.minimized = true;
+    ForeignWindowThread window(options);
+    ASSERT_NE(nullptr, window.Window());
+    TAutoIconRules rules;
+    rules.patterns.Append(c.rule);
+    AutoIconizeScan(store, main.Handle(), rules, TScanMode::Periodic, THandleList());
+    EXPECT_EQ(c.stored, store.Table().FindByWindow(window.Window()) != nullptr);
+    store.RestoreAll();
+  }
+}

@@ -154,3 +154,30 @@ TEST_F(HotKeys, AKeyAnotherProgramHoldsIsNoticedOnceAndLeftOut) {
   UnregisterHotKey(holder, 7);
   DestroyWindow(holder);
 }
+
+// A changed key is let go and the new one taken; a key switched off is let go.
+TEST_F(HotKeys, AChangedKeyIsRegisteredAnewAndTheOldOneFreed) {
+  HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+  HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+  // Whether another window could have the key now.
+  auto free = [probe](THotKey key) {
+    if (!RegisterHotKey(probe, 9, key.modifiers, key.key)) return false;
+    UnregisterHotKey(probe, 9);
+    return true;
+  };
+  const THotKey f11{kHotKeyControl | kHotKeyAlt, VK_F11};
+  {
+    THotKeys keys;
+    keys.Apply(owner, kDefaultStoreHotKey, kDefaultRestoreHotKey, nullptr);
+    EXPECT_FALSE(free(kDefaultStoreHotKey));
+    keys.Apply(owner, f11, THotKey{}, nullptr);
+    EXPECT_TRUE(free(kDefaultStoreHotKey));
+    EXPECT_TRUE(free(kDefaultRestoreHotKey));
+    EXPECT_FALSE(free(f11));
+    EXPECT_TRUE(keys.Registered(THotKeyAction::Store));
+    EXPECT_FALSE(keys.Registered(THotKeyAction::Restore));
+  }
+  EXPECT_TRUE(free(f11)) << "the keys go with their holder";
+  DestroyWindow(probe);
+  DestroyWindow(owner);
+}

@@ -26,7 +26,9 @@ TEST(HotKeyText, StoredValuesAreTakenOnlyWhenTheyNameAUsableKey) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.key, HotKeyFromValue(c.value)) << std::hex << c.value;
-    if (!c.key.IsOff()) EXPECT_EQ(c.value, ValueFromHotKey(c.key)) << std::hex << c.value;
+    if (!c.key.IsOff()) {
+      EXPECT_EQ(c.value, ValueFromHotKey(c.key)) << std::hex << c.value;
+    }
   }
   EXPECT_EQ(0u, ValueFromHotKey(THotKey{}));
 }

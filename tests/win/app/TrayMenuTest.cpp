@@ -98,9 +98,13 @@ TEST(TrayMenu, WindowItemsShowTitlesAsTheWindowsHoldThem) {
     ASSERT_NE(candidates.end(), at);
     const TIconMenuItem* item = Item(tray.Menu(), static_cast<int>(at - candidates.begin()));
     ASSERT_NE(nullptr, item);
-    if (c.text != nullptr) EXPECT_EQ(c.text, item->Text().Bytes());
+    if (c.text != nullptr) {
+      EXPECT_EQ(c.text, item->Text().Bytes());
+    }
     EXPECT_EQ(!c.wideText.empty(), item->IsWide());
     EXPECT_TRUE(c.wideText == item->WideLabel()) << item->WideLabel().size() << " units";
-    if (!c.wide.empty()) EXPECT_TRUE(c.wide == tray.CandidateTitles()[at - candidates.begin()]);
+    if (!c.wide.empty()) {
+      EXPECT_TRUE(c.wide == tray.CandidateTitles()[at - candidates.begin()]);
+    }
   }
 }

@@ -6,13 +6,13 @@
 #include "framework/system/WideText.h"
 #include "framework/window/WindowUtils.h"
 
-void TStoredWindow::SetTitle(const std::wstring& wide) {
+void TStoredWindow::SetTitle(const TWideText& wide) {
   wideTitle = wide;
   title = AnsiFromWide(wide);
 }
 
 void TStoredWindow::ReadTitle() {
-  std::wstring wide;
+  TWideText wide;
   SafeGetWideWindowText(window, wide);
   SetTitle(wide);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/WindowIcon.h"
+#include "framework/system/WideText.h"
 #include "framework/text/TString.h"
 
 constexpr int kFirstStoredIconId = 5000;
@@ -19,11 +20,11 @@ struct TStoredWindow {
   TWindowIcon icon;
   // As last read, empty until the window was hidden and iconized: as the
   // window holds it (for its tip) and in the program's Shift-JIS form.
-  std::wstring wideTitle;
+  TWideText wideTitle;
   TString title;
 
   // Both forms from the wide one, as the ANSI calls would convert it.
-  void SetTitle(const std::wstring& wide);
+  void SetTitle(const TWideText& wide);
   // Reads the title with bounded waits ("不明" when the window does not answer).
   void ReadTitle();
 };

@@ -42,7 +42,7 @@ void ReleaseFallback() { FallbackSlot().reset(); }
 
 // Failures are not checked: without a taskbar every call fails, and the
 // watchdog puts the icons back when one appears.
-void Notify(TIconAction action, UINT id, UINT callback, HICON icon, const std::wstring& tip) {
+void Notify(TIconAction action, UINT id, UINT callback, HICON icon, const TWideText& tip) {
   NOTIFYICONDATAW record;
   std::memset(&record, 0, sizeof record);
   record.cbSize = kNotifyRecordSize;
@@ -56,7 +56,7 @@ void Notify(TIconAction action, UINT id, UINT callback, HICON icon, const std::w
   record.uCallbackMessage = callback;
   record.hIcon = icon;
   // The record was zeroed, so the cut, which keeps surrogate pairs whole, ends in a terminator.
-  const std::u16string cut = CutAtCharacter(MakeSingleLineText(PortableFromWide(tip)), kWideTipUnits);
+  const std::u16string cut = CutAtCharacter(MakeSingleLineText(tip), kWideTipUnits);
   std::memcpy(record.szTip, cut.data(), cut.size() * sizeof(char16_t));
   Shell_NotifyIconW(action == TIconAction::Add ? NIM_ADD : NIM_MODIFY, &record);
 }

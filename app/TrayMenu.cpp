@@ -81,7 +81,7 @@ void TTrayMenu::Rebuild(HWND mainWindow, size_t storedCount) {
   RemoveWindowItems();
   for (HWND window : EnumerateCandidateWindows()) {
     if (window == mainWindow || !IsWindow(window)) continue;
-    std::wstring title;
+    TWideText title;
     SafeGetWideWindowText(window, title);
     candidates_.push_back(window);
     titles_.push_back(std::move(title));
@@ -89,9 +89,9 @@ void TTrayMenu::Rebuild(HWND mainWindow, size_t storedCount) {
   }
   for (size_t i = 0; i < candidates_.size(); ++i) {
     // The wide call keeps a title in any script; the icon menu draws it so.
-    const std::wstring text = WideFromPortable(MakeSingleLineText(MakeMenuText(PortableFromWide(titles_[i]))));
+    const TWideText text = MakeSingleLineText(MakeMenuText(titles_[i]));
     InsertMenuW(menu_, static_cast<UINT>(i), MF_BYPOSITION | MF_STRING,
-                static_cast<UINT_PTR>(kCommandFirstCandidate + i), text.c_str());
+                static_cast<UINT_PTR>(kCommandFirstCandidate + i), WideChars(text));
   }
   windowItems_ = candidates_.size();
   if (windowItems_ > 0) InsertMenuA(menu_, static_cast<UINT>(windowItems_), MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);

@@ -10,6 +10,7 @@
 
 #include "app/WindowIcon.h"
 #include "framework/base/Owners.h"
+#include "framework/system/WideText.h"
 #include "framework/window/IconMenu.h"
 #include "framework/window/WindowUtils.h"
 
@@ -28,7 +29,7 @@ class TTrayMenu {
   // The windows of the last opening, in menu order (item 3000 + i).
   const THandleList& Candidates() const { return candidates_; }
   // Their titles as the windows hold them, in any script.
-  const std::vector<std::wstring>& CandidateTitles() const { return titles_; }
+  const std::vector<TWideText>& CandidateTitles() const { return titles_; }
   // The menu font changed: every item is measured again.
   void Remeasure();
 
@@ -39,7 +40,7 @@ class TTrayMenu {
   TMenuHandle resource_;
   HMENU menu_ = nullptr;  // submenu 0 of resource_
   THandleList candidates_;
-  std::vector<std::wstring> titles_;
+  std::vector<TWideText> titles_;
   std::vector<std::unique_ptr<TIconSource>> icons_;
   std::unique_ptr<TIconMenu> iconMenu_;
   size_t windowItems_ = 0;  // items (and their separator) inserted at the last opening

@@ -114,7 +114,7 @@ TRefreshAnswer TWindowStore::RefreshStoredWindow(TStoredWindow& record) {
   // The probe's answer is the title's length: the title needs one more question, not two.
   size_t titleLength = 0;
   if (!WindowAnswers(record.window, kRefreshProbeTimeoutMs, &titleLength)) return TRefreshAnswer::Keep;
-  std::wstring title;
+  TWideText title;
   SafeGetWideWindowTextOfLength(record.window, titleLength, title);
   TWindowIcon current(record.window);
   current.ReadWindowIcons();

@@ -7,11 +7,16 @@
 
 #include "framework/text/TString.h"
 
+// A wide text: UTF-16 units, the same the pure code works on. Not
+// std::wstring, whose prebuilt library form (35 KB, with exception support)
+// would come into the program whole.
+using TWideText = std::u16string;
+
+// The units as the wide system calls take them (both are 16-bit units on Windows).
+inline const wchar_t* WideChars(const TWideText& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+inline wchar_t* WideChars(TWideText& text) { return reinterpret_cast<wchar_t*>(&text[0]); }
+
 // Through the system's ANSI code page, as the ANSI calls convert: a
 // character that code page lacks becomes what those calls make of it.
-std::wstring WideFromAnsi(const TString& text);
-TString AnsiFromWide(const std::wstring& text);
-
-// The same units under the portable name the pure code uses.
-inline std::u16string PortableFromWide(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
-inline std::wstring WideFromPortable(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
+TWideText WideFromAnsi(const TString& text);
+TString AnsiFromWide(const TWideText& text);

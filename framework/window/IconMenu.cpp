@@ -46,11 +46,11 @@ TString ReadItemText(HMENU menu, int position) {
   return TString(std::move(text));
 }
 
-std::wstring ReadItemWideText(HMENU menu, int position) {
+TWideText ReadItemWideText(HMENU menu, int position) {
   const int length = GetMenuStringW(menu, static_cast<UINT>(position), nullptr, 0, MF_BYPOSITION);
-  if (length <= 0) return std::wstring();
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const int read = GetMenuStringW(menu, static_cast<UINT>(position), &text[0], length + 1, MF_BYPOSITION);
+  if (length <= 0) return TWideText();
+  TWideText text(static_cast<size_t>(length) + 1, u'\0');
+  const int read = GetMenuStringW(menu, static_cast<UINT>(position), WideChars(text), length + 1, MF_BYPOSITION);
   text.resize(static_cast<size_t>(std::clamp(read, 0, length)));
   return text;
 }
@@ -59,7 +59,7 @@ std::wstring ReadItemWideText(HMENU menu, int position) {
 BOOL ModifyToText(HMENU menu, int position, UINT flags, UINT_PTR idOrPopup, const TIconMenuItem& item) {
   const UINT at = static_cast<UINT>(position);
   if (item.IsSeparator()) return ModifyMenuA(menu, at, flags, idOrPopup, nullptr);
-  if (item.IsWide()) return ModifyMenuW(menu, at, flags, idOrPopup, item.WideText().c_str());
+  if (item.IsWide()) return ModifyMenuW(menu, at, flags, idOrPopup, WideChars(item.WideText()));
   return ModifyMenuA(menu, at, flags, idOrPopup, item.Text().c_str());
 }
 
@@ -92,9 +92,9 @@ SIZE MeasureText(HDC dc, const TString& text) {
   return {area.right - area.left, area.bottom - area.top};
 }
 
-SIZE MeasureText(HDC dc, const std::wstring& text) {
+SIZE MeasureText(HDC dc, const TWideText& text) {
   RECT area{0, 0, 0, 0};
-  DrawTextW(dc, text.c_str(), -1, &area, DT_CALCRECT | DT_SINGLELINE);
+  DrawTextW(dc, WideChars(text), -1, &area, DT_CALCRECT | DT_SINGLELINE);
   return {area.right - area.left, area.bottom - area.top};
 }
 
@@ -126,7 +126,7 @@ void ReleaseIconMenuFonts() {
 }
 
 TIconMenuItem::TIconMenuItem(const TIconMenuSpec& spec, const TString& text, bool separator,
-                             const std::wstring& wideText)
+                             const TWideText& wideText)
     : byCommand_(spec.byCommand),
       commandOrPosition_(spec.commandOrPosition),
       icon_(spec.icon),
@@ -141,8 +141,8 @@ TIconMenuItem::TIconMenuItem(const TIconMenuSpec& spec, const TString& text, boo
   if (IsWide()) {
     // Only other programs' titles take this form: they carry no display
     // marks of this program's texts, so the text is shown as it is.
-    const size_t wideTab = wideText_.find(L'\t');
-    hasShortcut_ = wideTab != std::wstring::npos;
+    const size_t wideTab = wideText_.find(u'\t');
+    hasShortcut_ = wideTab != TWideText::npos;
     wideLabel_ = wideText_.substr(0, wideTab);
     if (hasShortcut_) wideShortcut_ = wideText_.substr(wideTab + 1);
   }
@@ -246,7 +246,7 @@ bool TIconMenu::AttachTo(HMENU menu) {
     }
     if (!popup && !separator) spec = {true, info.wID, spec.icon};
     const TString text = separator ? TString() : ReadItemText(menu, i);
-    std::wstring wide = separator ? std::wstring() : ReadItemWideText(menu, i);
+    TWideText wide = separator ? TWideText() : ReadItemWideText(menu, i);
     if (wide == WideFromAnsi(text)) wide.clear();
     auto item = std::make_unique<TIconMenuItem>(spec, text, separator, wide);
 

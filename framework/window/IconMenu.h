@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "framework/icons/IconSource.h"
+#include "framework/system/WideText.h"
 #include "framework/text/TString.h"
 #include "framework/window/pure/MenuMeasure.h"
 
@@ -38,7 +39,7 @@ class TIconMenuItem {
   // `wideText` is the item's text when the Shift-JIS form loses some of its
   // characters (another program's title in another script), else empty.
   TIconMenuItem(const TIconMenuSpec& spec, const TString& text, bool separator,
-                const std::wstring& wideText = std::wstring());
+                const TWideText& wideText = TWideText());
   ~TIconMenuItem();
   TIconMenuItem(const TIconMenuItem&) = delete;
   TIconMenuItem& operator=(const TIconMenuItem&) = delete;
@@ -54,9 +55,9 @@ class TIconMenuItem {
   bool HasShortcut() const { return hasShortcut_; }
   // Drawn and measured from the wide text, which is kept as it was given.
   bool IsWide() const { return !wideText_.empty(); }
-  const std::wstring& WideText() const { return wideText_; }
-  const std::wstring& WideLabel() const { return wideLabel_; }
-  const std::wstring& WideShortcut() const { return wideShortcut_; }
+  const TWideText& WideText() const { return wideText_; }
+  const TWideText& WideLabel() const { return wideLabel_; }
+  const TWideText& WideShortcut() const { return wideShortcut_; }
   bool IsSeparator() const { return separator_; }
   const TMenuItemSize& Size() const { return size_; }
 
@@ -72,9 +73,9 @@ class TIconMenuItem {
   TString text_;
   TString label_;
   TString shortcut_;
-  std::wstring wideText_;
-  std::wstring wideLabel_;
-  std::wstring wideShortcut_;
+  TWideText wideText_;
+  TWideText wideLabel_;
+  TWideText wideShortcut_;
   bool hasShortcut_ = false;
   bool separator_;
   TMenuItemSize size_;

@@ -52,15 +52,15 @@ void FillSolid(HDC dc, const RECT& area, int colourIndex) { FillRect(dc, &area, 
 void DrawItemText(HDC dc, const TString& text, RECT& area, UINT format) {
   DrawTextA(dc, text.c_str(), -1, &area, format);
 }
-void DrawItemText(HDC dc, const std::wstring& text, RECT& area, UINT format) {
-  DrawTextW(dc, text.c_str(), -1, &area, format);
+void DrawItemText(HDC dc, const TWideText& text, RECT& area, UINT format) {
+  DrawTextW(dc, WideChars(text), -1, &area, format);
 }
 void DrawItemState(HDC dc, const TString& text, const RECT& area, UINT flags) {
   DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text.c_str()), static_cast<WPARAM>(text.Length()),
              area.left, area.top, area.right - area.left, area.bottom - area.top, flags);
 }
-void DrawItemState(HDC dc, const std::wstring& text, const RECT& area, UINT flags) {
-  DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text.c_str()), static_cast<WPARAM>(text.size()),
+void DrawItemState(HDC dc, const TWideText& text, const RECT& area, UINT flags) {
+  DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(WideChars(text)), static_cast<WPARAM>(text.size()),
              area.left, area.top, area.right - area.left, area.bottom - area.top, flags);
 }
 

@@ -49,7 +49,7 @@ int SafeGetWindowTextOfLength(HWND hwnd, size_t length, TString& text) {
   return static_cast<int>(text.Length());
 }
 
-int SafeGetWideWindowText(HWND hwnd, std::wstring& text) {
+int SafeGetWideWindowText(HWND hwnd, TWideText& text) {
   DWORD_PTR length = 0;
   if (hwnd == nullptr ||
       SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, kQueryFlags, kTitleQueryTimeoutMs, &length) == 0) {
@@ -59,7 +59,7 @@ int SafeGetWideWindowText(HWND hwnd, std::wstring& text) {
   return SafeGetWideWindowTextOfLength(hwnd, length, text);
 }
 
-int SafeGetWideWindowTextOfLength(HWND hwnd, size_t length, std::wstring& text) {
+int SafeGetWideWindowTextOfLength(HWND hwnd, size_t length, TWideText& text) {
   const size_t size = std::min<size_t>(length, kMaxTitleLength) + 16;
   std::vector<WCHAR> buffer(size, L'\0');
   DWORD_PTR copied = 0;
@@ -73,7 +73,7 @@ int SafeGetWideWindowTextOfLength(HWND hwnd, size_t length, std::wstring& text) 
   while (buffer[end] != L'\0') ++end;
   // A title cut at the buffer's end may stop after half a surrogate pair.
   if (end > 0 && buffer[end - 1] >= 0xD800 && buffer[end - 1] <= 0xDBFF) --end;
-  text.assign(buffer.data(), end);
+  text.assign(reinterpret_cast<const char16_t*>(buffer.data()), end);
   return static_cast<int>(end);
 }
 

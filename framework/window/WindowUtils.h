@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/system/WideText.h"
 #include "framework/text/TString.h"
 
 class TWindow;
@@ -25,8 +26,8 @@ int SafeGetWindowText(HWND hwnd, TString& text);
 int SafeGetWindowTextOfLength(HWND hwnd, size_t length, TString& text);
 // The same in the wide form, so that a title in any script arrives as the
 // window holds it; "不明" likewise, in characters rather than bytes.
-int SafeGetWideWindowText(HWND hwnd, std::wstring& text);
-int SafeGetWideWindowTextOfLength(HWND hwnd, size_t length, std::wstring& text);
+int SafeGetWideWindowText(HWND hwnd, TWideText& text);
+int SafeGetWideWindowTextOfLength(HWND hwnd, size_t length, TWideText& text);
 // The whole text of a window of this program (another program's is read
 // with SafeGetWindowText); empty for none.
 TString OwnWindowText(HWND hwnd);

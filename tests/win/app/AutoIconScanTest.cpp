@@ -113,7 +113,9 @@ TEST(AutoIconScan, StoresTheSameWindowsAndReadsOnlyTheTitlesThatCanStillMatch) {
       if (d.released) released.push_back(windows.back()->Window());
     }
     for (size_t i = 0; i < windows.size(); ++i) {
-      if (desk[i].hung) ASSERT_TRUE(windows[i]->Hang(3000));
+      if (desk[i].hung) {
+        ASSERT_TRUE(windows[i]->Hang(3000));
+      }
     }
     TAutoIconRules rules;
     rules.patterns.Append("SCAN RULE");
@@ -127,7 +129,9 @@ TEST(AutoIconScan, StoresTheSameWindowsAndReadsOnlyTheTitlesThatCanStillMatch) {
       EXPECT_EQ(periodic ? d.storedPeriodically : d.storedAtTheWatch, stored.count(windows[i]->Window()) == 1);
       // A window the mode rules out by its state is not asked for its title.
       const bool stateAllows = periodic ? d.minimized : d.minimized || !d.released;
-      if (!d.hung) EXPECT_EQ(d.listed && stateAllows, watches[i]->Reads() > 0);
+      if (!d.hung) {
+        EXPECT_EQ(d.listed && stateAllows, watches[i]->Reads() > 0);
+      }
     }
     store.RestoreAll();
   }

@@ -75,20 +75,20 @@ TEST(TrayMenu, ListsStorableWindowsAboveTheCommandsAndReplacesThemAtEachOpening)
 TEST(TrayMenu, WindowItemsShowTitlesAsTheWindowsHoldThem) {
   struct Case {
     const char* title;          // Shift-JIS, or
-    std::wstring wide;          // a Unicode window's title
+    std::u16string wide;        // a Unicode window's title
     const char* text;           // the item's Shift-JIS text
-    std::wstring wideText;      // what the item draws when the Shift-JIS form loses characters
+    std::u16string wideText;    // what the item draws when the Shift-JIS form loses characters
   } cases[] = {
-      {"Save & Exit", L"", "Save && Exit", L""},
+      {"Save & Exit", u"", "Save && Exit", u""},
       // Every character has a Shift-JIS form: the item is the same as for an ANSI window.
-      {"", L"\u30e1\u30e2\u5e33 & \u8868", "メモ帳 && 表", L""},
-      {"", L"R&D \u4e2d\u6587 \ud55c\uad6d\uc5b4 Caf\u00e9 \U0001F600\tx", nullptr,
-       L"R&&D \u4e2d\u6587 \ud55c\uad6d\uc5b4 Caf\u00e9 \U0001F600\uFF65x"},
+      {"", u"\u30e1\u30e2\u5e33 & \u8868", "メモ帳 && 表", u""},
+      {"", u"R&D \u4e2d\u6587 \ud55c\uad6d\uc5b4 Caf\u00e9 \U0001F600\tx", nullptr,
+       u"R&&D \u4e2d\u6587 \ud55c\uad6d\uc5b4 Caf\u00e9 \U0001F600\uFF65x"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.title);
     ForeignWindowOptions options = Titled(c.title);
-    options.wideTitle = c.wide;
+    options.wideTitle.assign(c.wide.begin(), c.wide.end());
     ForeignWindowThread window(options);
     ASSERT_NE(nullptr, window.Window());
     TTrayMenu tray;

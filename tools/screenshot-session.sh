@@ -8,6 +8,13 @@ here=$(dirname "${BASH_SOURCE[0]}")
 source "$here/wine-session.sh"
 unset DISPLAY
 session_start
+# Wine's font links name Windows' Korean fonts: a free one stands in, so that
+# titles in Hangul show in the pictures as Windows shows them. Only here: the
+# tests and benchmarks run on the prefix as Wine makes it.
+korean_fonts=(Gulim GulimChe "Malgun Gothic")
+for korean in "${korean_fonts[@]}"; do
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$korean" /d NanumGothic /f </dev/null >/dev/null 2>&1
+done
 bin="$STOWPANE_BUILD/win32"
 shots=$(mktemp -d)
 
@@ -41,5 +48,9 @@ frame_geometry() {  # X window [extra]
 
 screenshots_done() {
   rm -rf "$shots"
+  local korean
+  for korean in "${korean_fonts[@]}"; do
+    wine reg delete 'HKCU\Software\Wine\Fonts\Replacements' /v "$korean" /f </dev/null >/dev/null 2>&1 || true
+  done
   session_stop
 }

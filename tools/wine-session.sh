@@ -30,12 +30,6 @@ session_make_prefix() {
     echo "wine-session: creating the prefix $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     wineboot -i </dev/null >/dev/null 2>&1 || true
-    # Wine's font links name Windows' Korean fonts: a free one stands in, so
-    # that other programs' titles in Hangul show in menus and tips.
-    local korean
-    for korean in Gulim GulimChe "Malgun Gothic"; do
-      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$korean" /d NanumGothic /f </dev/null >/dev/null 2>&1
-    done
   fi
   # Without a window manager, hiding another process's window waits 2 s.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1

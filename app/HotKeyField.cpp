@@ -75,16 +75,15 @@ void THotKeyField::SetKey(const THotKey& key) {
   ToControls();
 }
 
-bool THotKeyField::OnKey(UINT key) {
+void THotKeyField::OnKey(UINT key) {
   const unsigned modifiers = ModifiersHeld();
-  if (IsModifierKey(key)) return true;
+  if (IsModifierKey(key)) return;
   if (modifiers == 0 && (key == VK_BACK || key == VK_DELETE)) {
     SetKey(THotKey{});
-    return true;
+    return;
   }
   const THotKey pressed{modifiers, key};
   if (IsUsableHotKey(pressed)) SetKey(pressed);
-  return true;
 }
 
 LRESULT CALLBACK THotKeyField::FieldProc(HWND field, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -94,8 +93,8 @@ LRESULT CALLBACK THotKeyField::FieldProc(HWND field, UINT msg, WPARAM wParam, LP
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
       // Tab, Enter and Esc alone reach the dialog before this (TakesKeysItself).
-      if (self->OnKey(static_cast<UINT>(wParam))) return 0;
-      break;
+      self->OnKey(static_cast<UINT>(wParam));
+      return 0;
     case WM_KEYUP:
     case WM_SYSKEYUP:
     case WM_CHAR:

@@ -26,7 +26,7 @@ class THotKeyField : public TControlElement {
 
  private:
   static LRESULT CALLBACK FieldProc(HWND field, UINT msg, WPARAM wParam, LPARAM lParam);
-  bool OnKey(UINT key);
+  void OnKey(UINT key);
 
   THotKey initial_;
   THotKey key_;

@@ -56,7 +56,7 @@ void Notify(TIconAction action, UINT id, UINT callback, HICON icon, const TWideT
   record.uCallbackMessage = callback;
   record.hIcon = icon;
   // The record was zeroed, so the cut, which keeps surrogate pairs whole, ends in a terminator.
-  const std::u16string cut = CutAtCharacter(MakeSingleLineText(tip), kWideTipUnits);
+  const TWideText cut = CutAtCharacter(MakeSingleLineText(tip), kWideTipUnits);
   std::memcpy(record.szTip, cut.data(), cut.size() * sizeof(char16_t));
   Shell_NotifyIconW(action == TIconAction::Add ? NIM_ADD : NIM_MODIFY, &record);
 }

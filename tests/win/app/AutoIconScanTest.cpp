@@ -17,9 +17,9 @@
 
 namespace {
 
-// Counts the title questions a window answers; told to, it destroys itself
-// while answering the first, as a program closing meanwhile does. Runs on the
-// window's own thread.
+// Counts the title questions other threads ask a window; told to, it
+// destroys itself while answering the first, as a program closing meanwhile
+// does. Runs on the window's own thread.
 class TitleWatch {
  public:
   TitleWatch(HWND window, bool closeWhenAsked) : window_(window), closeWhenAsked_(closeWhenAsked) {
@@ -42,7 +42,9 @@ class TitleWatch {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = static_cast<TitleWatch*>(GetPropA(window, kProp));
     const WNDPROC previous = self->previous_;
-    if (message == WM_GETTEXT || message == WM_GETTEXTLENGTH) {
+    // Only questions sent from another thread count: a minimized window's
+    // own icon title asks it for its text too, whenever it is painted.
+    if ((message == WM_GETTEXT || message == WM_GETTEXTLENGTH) && InSendMessage()) {
       ++self->reads_;
       if (self->closeWhenAsked_) {
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));

@@ -36,6 +36,12 @@ class TitleWatch {
   TitleWatch(const TitleWatch&) = delete;
   TitleWatch& operator=(const TitleWatch&) = delete;
   int Reads() const { return reads_; }
+  // From now on the questions count, and the first one closes the window
+  // when it was told to: the pass's own questions, not what came before it.
+  void Arm() {
+    reads_ = 0;
+    armed_ = true;
+  }
 
  private:
   static constexpr const char* kProp = "StowpaneTests.TitleWatch";
@@ -44,7 +50,7 @@ class TitleWatch {
     const WNDPROC previous = self->previous_;
     // Only questions sent from another thread count: a minimized window's
     // own icon title asks it for its text too, whenever it is painted.
-    if ((message == WM_GETTEXT || message == WM_GETTEXTLENGTH) && InSendMessage()) {
+    if ((message == WM_GETTEXT || message == WM_GETTEXTLENGTH) && InSendMessage() && self->armed_) {
       ++self->reads_;
       if (self->closeWhenAsked_) {
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
@@ -59,6 +65,7 @@ class TitleWatch {
   bool closeWhenAsked_;
   WNDPROC previous_ = nullptr;
   std::atomic<int> reads_{0};
+  std::atomic<bool> armed_{false};
 };
 
 struct Desk {
@@ -121,6 +128,7 @@ TEST(AutoIconScan, StoresTheSameWindowsAndReadsOnlyTheTitlesThatCanStillMatch) {
     }
     TAutoIconRules rules;
     rules.patterns.Append("SCAN RULE");
+    for (const auto& watch : watches) watch->Arm();
     AutoIconizeScan(store, main.Handle(), rules, mode, released);
 
     std::set<HWND> stored;

@@ -14,7 +14,13 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
   dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-  $sudo apt-get update -qq
+  # A mirror caught mid-sync fails one index now and then; the next try
+  # usually finds it whole, and the install can go on with what was fetched.
+  for attempt in 1 2 3; do
+    $sudo apt-get update -qq && break
+    echo "setup: package lists incomplete (try $attempt of 3)"
+    [ "$attempt" = 3 ] || sleep 20
+  done
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then

@@ -5,8 +5,8 @@
 #include "app/AppState.h"
 #include "app/MainWindow.h"
 #include "app/RunningCopy.h"
-#include "framework/window/Application.h"
-#include "framework/window/ModelessShapes.h"
+#include "framework/window/core/Application.h"
+#include "framework/window/shapes/ModelessShapes.h"
 
 namespace {
 // A copy that gives back many windows, some of them slow, takes its time;

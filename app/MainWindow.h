@@ -8,16 +8,16 @@
 #include <memory>
 #include <vector>
 
-#include "app/AutoIconDialog.h"
-#include "app/AutoIconScan.h"
-#include "app/HotKeys.h"
-#include "app/TrayMenu.h"
-#include "app/WindowStore.h"
+#include "app/keys/HotKeys.h"
+#include "app/storing/TrayMenu.h"
+#include "app/storing/WindowStore.h"
+#include "app/titlerules/AutoIconDialog.h"
+#include "app/titlerules/AutoIconScan.h"
 #include "framework/base/Owners.h"
-#include "framework/window/IconMenu.h"
-#include "framework/window/MenuCheckItems.h"
-#include "framework/window/TShape.h"
-#include "framework/window/WindowUtils.h"
+#include "framework/window/core/WindowUtils.h"
+#include "framework/window/menus/IconMenu.h"
+#include "framework/window/menus/MenuCheckItems.h"
+#include "framework/window/shapes/TShape.h"
 
 class TMainWindow : public TShape {
  public:

@@ -4,8 +4,8 @@
 
 #include "app/AppState.h"
 #include "framework/base/Owners.h"
-#include "framework/window/DisplayText.h"
-#include "framework/window/TShape.h"
+#include "framework/window/core/DisplayText.h"
+#include "framework/window/shapes/TShape.h"
 
 HWND FindRunningCopy() {
   // The titles are searched in their display form, as they were set.

@@ -8,10 +8,10 @@
 #include "app/AppState.h"
 #include "framework/icons/IconFactories.h"
 #include "framework/text/TStringOps.h"
-#include "framework/window/ControlElement.h"
-#include "framework/window/DisplayText.h"
-#include "framework/window/MessageShape.h"
-#include "framework/window/TShape.h"
+#include "framework/window/core/DisplayText.h"
+#include "framework/window/dialogs/MessageShape.h"
+#include "framework/window/elements/ControlElement.h"
+#include "framework/window/shapes/TShape.h"
 
 namespace {
 

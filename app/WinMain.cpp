@@ -2,7 +2,7 @@
 
 #include "app/AppMain.h"
 #include "app/AppState.h"
-#include "framework/window/Application.h"
+#include "framework/window/core/Application.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show) {
   return RunApplication(instance, previous, commandLine, show, kApplicationName, kApplicationKeyPath, AppMain);

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/window/TWindow.h"
+#include "framework/window/core/TWindow.h"
 #include "tests/support/E2eHarness.h"
 #include "tests/support/HtmlHandler.h"
 #include "tests/support/StowpaneProcess.h"

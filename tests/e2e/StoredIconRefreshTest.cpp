@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/AppState.h"
-#include "app/WindowStore.h"
+#include "app/storing/WindowStore.h"
 #include "tests/support/E2eHarness.h"
 #include "tests/support/StandInMainWindow.h"
 #include "tests/support/StowpaneProcess.h"

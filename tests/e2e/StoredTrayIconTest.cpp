@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "app/AppState.h"
-#include "app/StoredWindow.h"
-#include "app/TrayIcons.h"
-#include "app/pure/TrayText.h"
-#include "framework/window/WindowUtils.h"
+#include "app/storing/StoredWindow.h"
+#include "app/storing/TrayIcons.h"
+#include "app/storing/pure/TrayText.h"
+#include "framework/window/core/WindowUtils.h"
 #include "tests/support/E2eHarness.h"
 #include "tests/support/SolidIcons.h"
 

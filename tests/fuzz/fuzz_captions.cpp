@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "framework/text/ShiftJis.h"
-#include "framework/window/pure/Captions.h"
+#include "framework/window/shapes/pure/Captions.h"
 
 namespace {
 

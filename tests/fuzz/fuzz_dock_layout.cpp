@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "framework/window/pure/DockLayout.h"
+#include "framework/window/shapes/pure/DockLayout.h"
 
 namespace {
 

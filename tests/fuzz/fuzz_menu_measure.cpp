@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "framework/text/TString.h"
-#include "framework/window/pure/MenuMeasure.h"
-#include "framework/window/pure/MenuMnemonic.h"
+#include "framework/window/menus/pure/MenuMeasure.h"
+#include "framework/window/menus/pure/MenuMnemonic.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "framework/window/pure/Placement.h"
-#include "framework/window/pure/Snapping.h"
+#include "framework/window/shapes/pure/Placement.h"
+#include "framework/window/shapes/pure/Snapping.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/pure/TakeOverPlan.h"
-#include "app/pure/TrayText.h"
+#include "app/storing/pure/TakeOverPlan.h"
+#include "app/storing/pure/TrayText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<TKeptValue> values;

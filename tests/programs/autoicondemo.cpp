@@ -17,12 +17,12 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/AutoIconDialog.h"
+#include "app/titlerules/AutoIconDialog.h"
 #include "framework/registry/RegGlobalKeys.h"
 #include "framework/registry/RegSection.h"
 #include "framework/registry/TRegValue.h"
-#include "framework/window/Application.h"
-#include "framework/window/ModelessShapes.h"
+#include "framework/window/core/Application.h"
+#include "framework/window/shapes/ModelessShapes.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 
 #include "framework/icons/IconFactories.h"
 #include "framework/registry/RegGlobalKeys.h"
-#include "framework/window/ComboElement.h"
-#include "framework/window/ControlElement.h"
-#include "framework/window/TShape.h"
+#include "framework/window/dropdown/ComboElement.h"
+#include "framework/window/elements/ControlElement.h"
+#include "framework/window/shapes/TShape.h"
 #include "tests/support/DemoElements.h"
 
 namespace {

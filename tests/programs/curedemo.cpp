@@ -13,11 +13,11 @@
 #include <cstring>
 #include <vector>
 
-#include "app/EmergencyCommands.h"
-#include "app/RunFileDialog.h"
+#include "app/emergency/EmergencyCommands.h"
+#include "app/emergency/RunFileDialog.h"
 #include "framework/registry/RegGlobalKeys.h"
-#include "framework/window/Application.h"
-#include "framework/window/TShape.h"
+#include "framework/window/core/Application.h"
+#include "framework/window/shapes/TShape.h"
 
 namespace {
 

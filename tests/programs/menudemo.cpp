@@ -11,7 +11,7 @@
 #include "ResourceIds.h"
 #include "framework/base/Owners.h"
 #include "framework/icons/IconFactories.h"
-#include "framework/window/IconMenu.h"
+#include "framework/window/menus/IconMenu.h"
 
 namespace {
 

@@ -10,13 +10,13 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/HotKeyField.h"
-#include "app/Notices.h"
-#include "app/UnansweredWindowBoxes.h"
+#include "app/emergency/Notices.h"
+#include "app/keys/HotKeyField.h"
+#include "app/storing/UnansweredWindowBoxes.h"
 #include "framework/registry/RegGlobalKeys.h"
-#include "framework/window/Application.h"
-#include "framework/window/ControlElement.h"
-#include "framework/window/MessageShape.h"
+#include "framework/window/core/Application.h"
+#include "framework/window/dialogs/MessageShape.h"
+#include "framework/window/elements/ControlElement.h"
 
 int main(int argc, char** argv) {
   const char* kind = argc > 1 ? argv[1] : "iconic";

@@ -4,7 +4,7 @@
 // end of main means it did not.
 #include <windows.h>
 
-#include "framework/window/TWindow.h"
+#include "framework/window/core/TWindow.h"
 
 int main() {
   WNDCLASSA record;

@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "framework/registry/RegGlobalKeys.h"
-#include "framework/window/TShape.h"
+#include "framework/window/shapes/TShape.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/DemoElements.h"
 

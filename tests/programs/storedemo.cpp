@@ -15,11 +15,11 @@
 
 #include "app/AppState.h"
 #include "app/Commands.h"
-#include "app/StoredWindowMenus.h"
-#include "app/TrayMenu.h"
-#include "app/WindowStore.h"
+#include "app/storing/StoredWindowMenus.h"
+#include "app/storing/TrayMenu.h"
+#include "app/storing/WindowStore.h"
 #include "framework/registry/RegGlobalKeys.h"
-#include "framework/window/IconMenu.h"
+#include "framework/window/menus/IconMenu.h"
 
 namespace {
 

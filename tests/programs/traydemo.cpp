@@ -9,9 +9,9 @@
 #include <thread>
 
 #include "app/AppState.h"
-#include "app/StoredWindow.h"
-#include "app/TrayIcons.h"
-#include "framework/window/WindowUtils.h"
+#include "app/storing/StoredWindow.h"
+#include "app/storing/TrayIcons.h"
+#include "framework/window/core/WindowUtils.h"
 
 namespace {
 

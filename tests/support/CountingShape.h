@@ -2,7 +2,7 @@
 // A shape that keeps every change its elements report, in order.
 #include <vector>
 
-#include "framework/window/TShape.h"
+#include "framework/window/shapes/TShape.h"
 
 class TCountingShape : public TShape {
  public:

@@ -7,10 +7,10 @@
 
 #include <string>
 
-#include "framework/window/DisplayText.h"
-#include "framework/window/TElement.h"
-#include "framework/window/TShape.h"
-#include "framework/window/pure/Captions.h"
+#include "framework/window/core/DisplayText.h"
+#include "framework/window/shapes/TElement.h"
+#include "framework/window/shapes/TShape.h"
+#include "framework/window/shapes/pure/Captions.h"
 
 // A control of a system class with a caption that may carry a keyword.
 class TDemoControl : public TElement {

@@ -3,7 +3,7 @@
 // acting from a timer inside the shape's own loop, answers. Header-only.
 #include <windows.h>
 
-#include "framework/window/TShape.h"
+#include "framework/window/shapes/TShape.h"
 
 namespace thread_shapes_detail {
 inline BOOL CALLBACK FindVisibleShape(HWND window, LPARAM found) {

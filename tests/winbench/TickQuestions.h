@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "app/WindowIcon.h"
-#include "framework/window/WindowUtils.h"
+#include "app/storing/WindowIcon.h"
+#include "framework/window/core/WindowUtils.h"
 
 namespace winbench {
 

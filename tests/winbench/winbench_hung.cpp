@@ -9,8 +9,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/WindowProbe.h"
-#include "app/WindowStore.h"
+#include "app/storing/WindowProbe.h"
+#include "app/storing/WindowStore.h"
 #include "tests/support/ForeignWindowThread.h"
 #include "tests/winbench/WinBench.h"
 

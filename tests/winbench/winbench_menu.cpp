@@ -14,11 +14,11 @@
 #include <memory>
 #include <vector>
 
-#include "app/CandidateWindows.h"
-#include "app/TrayMenu.h"
-#include "app/WindowIcon.h"
-#include "framework/window/IconMenu.h"
-#include "framework/window/WindowUtils.h"
+#include "app/storing/CandidateWindows.h"
+#include "app/storing/TrayMenu.h"
+#include "app/storing/WindowIcon.h"
+#include "framework/window/core/WindowUtils.h"
+#include "framework/window/menus/IconMenu.h"
 #include "tests/support/ForeignWindowThread.h"
 #include "tests/winbench/WinBench.h"
 

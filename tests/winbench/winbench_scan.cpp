@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "app/AutoIconScan.h"
-#include "app/CandidateWindows.h"
-#include "app/WindowStore.h"
-#include "framework/window/WindowUtils.h"
+#include "app/storing/CandidateWindows.h"
+#include "app/storing/WindowStore.h"
+#include "app/titlerules/AutoIconScan.h"
+#include "framework/window/core/WindowUtils.h"
 #include "tests/winbench/WinBench.h"
 
 using namespace winbench;

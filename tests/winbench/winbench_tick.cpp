@@ -10,9 +10,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/WindowIcon.h"
-#include "app/WindowStore.h"
-#include "framework/window/WindowUtils.h"
+#include "app/storing/WindowIcon.h"
+#include "app/storing/WindowStore.h"
+#include "framework/window/core/WindowUtils.h"
 #include "tests/winbench/TickQuestions.h"
 #include "tests/winbench/WinBench.h"
 

@@ -2,7 +2,7 @@
 // Process-wide values of the application, on the user-interface thread only.
 #include <windows.h>
 
-#include "app/storing/StoredWindowMenus.h"
+#include "app/traymenus/StoredWindowMenus.h"
 #include "framework/base/Owners.h"
 #include "framework/registry/RegGlobalKeys.h"
 #include "framework/text/TString.h"

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "app/keys/HotKeys.h"
-#include "app/storing/TrayMenu.h"
 #include "app/storing/WindowStore.h"
 #include "app/titlerules/AutoIconDialog.h"
 #include "app/titlerules/AutoIconScan.h"
+#include "app/traymenus/TrayMenu.h"
 #include "framework/base/Owners.h"
 #include "framework/window/core/WindowUtils.h"
 #include "framework/window/menus/IconMenu.h"

@@ -31,6 +31,7 @@ if(benchmark_FOUND AND BENCH_SOURCES)
   endforeach()
 endif()
 
-# The pure-folder check itself: it refuses Win32 and non-pure includes.
-add_test(NAME pure_check_refuses_win32_includes
-  COMMAND ${CMAKE_COMMAND} -DSCRATCH=${CMAKE_BINARY_DIR}/pure-check-test -P ${ROOT}/cmake/CheckPureTest.cmake)
+# The include checks themselves: the pure folders refuse Win32 and non-pure
+# includes, the rooms an include that points up.
+add_test(NAME include_checks_refuse_what_they_must
+  COMMAND ${CMAKE_COMMAND} -DSCRATCH=${CMAKE_BINARY_DIR}/include-check-test -P ${ROOT}/cmake/CheckIncludesTest.cmake)

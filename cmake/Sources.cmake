@@ -1,5 +1,6 @@
 # Source discovery. A file joins its flavour by where it lives:
-#   app/, framework/<domain>/   product code (app/WinMain.cpp is the entry)
+#   app/, framework/<domain>/   product code (app/WinMain.cpp is the entry);
+#                               framework/window/ and app/ in rooms (cmake/Rooms.cmake)
 #   tests/pure                  tests of pure code, run natively and under Wine
 #   tests/win                   tests that need Win32 (run under Wine)
 #   tests/e2e                   end-to-end tests against the real Stowpane.exe
@@ -66,3 +67,17 @@ add_custom_command(OUTPUT ${PURE_CHECK_STAMP}
   VERBATIM
   COMMENT "Checking that pure folders stay free of Win32")
 add_custom_target(pure_check DEPENDS ${PURE_CHECK_STAMP})
+
+# And that no include of the UI framework or the application points up their
+# rooms (cmake/Rooms.cmake).
+file(GLOB_RECURSE ROOM_FILES CONFIGURE_DEPENDS
+  ${ROOT}/framework/window/*.h ${ROOT}/framework/window/*.cpp ${ROOT}/app/*.h ${ROOT}/app/*.cpp)
+set(ROOM_CHECK_STAMP ${CMAKE_BINARY_DIR}/room-check.stamp)
+add_custom_command(OUTPUT ${ROOM_CHECK_STAMP}
+  COMMAND ${CMAKE_COMMAND} -DROOT=${ROOT} "-DFILES=${ROOM_FILES}"
+          -P ${ROOT}/cmake/CheckRooms.cmake
+  COMMAND ${CMAKE_COMMAND} -E touch ${ROOM_CHECK_STAMP}
+  DEPENDS ${ROOM_FILES} ${ROOT}/cmake/CheckRooms.cmake ${ROOT}/cmake/Rooms.cmake
+  VERBATIM
+  COMMENT "Checking that includes run down the rooms")
+add_custom_target(room_check DEPENDS ${ROOM_CHECK_STAMP})

@@ -18,7 +18,7 @@ set(SYSTEM_LIBS user32 gdi32 shell32 ole32 oleaut32 uuid advapi32 comctl32 comdl
   version shlwapi)
 
 add_library(stowpane_core STATIC ${PRODUCT_SOURCES})
-add_dependencies(stowpane_core pure_check)
+add_dependencies(stowpane_core pure_check room_check)
 target_include_directories(stowpane_core PUBLIC ${INCLUDE_DIRS})
 target_link_libraries(stowpane_core PUBLIC ${SYSTEM_LIBS})
 # The shipped file stays small: code optimised for size (the tick and the

@@ -15,9 +15,9 @@
 
 #include "app/AppState.h"
 #include "app/Commands.h"
-#include "app/storing/StoredWindowMenus.h"
-#include "app/storing/TrayMenu.h"
 #include "app/storing/WindowStore.h"
+#include "app/traymenus/StoredWindowMenus.h"
+#include "app/traymenus/TrayMenu.h"
 #include "framework/registry/RegGlobalKeys.h"
 #include "framework/window/menus/IconMenu.h"
 

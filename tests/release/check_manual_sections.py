@@ -15,7 +15,7 @@ import sys
 
 def help_sections(root):
     sections = set()
-    for path in glob.glob(os.path.join(root, "app", "*.cpp")):
+    for path in glob.glob(os.path.join(root, "app", "**", "*.cpp"), recursive=True):
         with open(path, encoding="utf-8") as f:
             text = f.read()
         constants = dict(re.findall(r'constexpr char (\w+)\[\] = "(\w+)";', text))

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "app/storing/CandidateWindows.h"
-#include "app/storing/TrayMenu.h"
 #include "app/storing/WindowIcon.h"
+#include "app/traymenus/TrayMenu.h"
 #include "framework/window/core/WindowUtils.h"
 #include "framework/window/menus/IconMenu.h"
 #include "tests/support/ForeignWindowThread.h"

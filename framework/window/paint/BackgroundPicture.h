@@ -70,6 +70,10 @@ class TBackgroundPicture {
   int verticalPlace_ = 4;
 };
 
+// Every shape's window carries this property (its object). A control paints
+// the shape's picture behind itself only over a parent that carries it.
+constexpr const char* kShapeWindowProperty = "TShapeDlg";
+
 // The picture behind every shape, made (and coloured for shapes) on first use.
 TBackgroundPicture* ShapeBackground();
 // The picture behind owner-drawn menu items, made (and coloured for menus) on

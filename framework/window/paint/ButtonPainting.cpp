@@ -6,7 +6,6 @@
 #include "framework/window/core/WindowUtils.h"
 #include "framework/window/paint/BackgroundPicture.h"
 #include "framework/window/paint/HaloText.h"
-#include "framework/window/shapes/TShape.h"
 
 namespace {
 
@@ -72,7 +71,7 @@ void DrawCaption(HDC dc, const TString& caption, int x, int y, SIZE size, bool e
 // the button looks as if it were cut out of the dialog.
 void DrawPosterUnder(HWND button, HDC dc, const RECT& area) {
   HWND parent = GetParent(button);
-  if (parent == nullptr || GetPropA(parent, TShape::kDialogProperty) == nullptr) return;
+  if (parent == nullptr || GetPropA(parent, kShapeWindowProperty) == nullptr) return;
   if (IsPaletteDisplay(dc)) return;
   RECT client{};
   GetClientRect(parent, &client);

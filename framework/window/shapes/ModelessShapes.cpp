@@ -5,32 +5,31 @@
 #include <algorithm>
 
 #include "framework/window/paint/BackgroundPicture.h"
-#include "framework/window/shapes/TShape.h"
 
-std::list<TShape*>& ModelessShapes() {
-  static std::list<TShape*> shapes;
+std::list<TModeless*>& ModelessShapes() {
+  static std::list<TModeless*> shapes;
   return shapes;
 }
 
-void AddModeless(TShape* shape) {
+void AddModeless(TModeless* shape) {
   auto& shapes = ModelessShapes();
   if (std::find(shapes.begin(), shapes.end(), shape) == shapes.end()) shapes.push_back(shape);
 }
 
-void ForgetModeless(TShape* shape) { ModelessShapes().remove(shape); }
+void ForgetModeless(TModeless* shape) { ModelessShapes().remove(shape); }
 
 bool DispatchToModeless(MSG& msg) {
   auto& shapes = ModelessShapes();
   HWND active = GetActiveWindow();
   for (auto it = shapes.begin(); it != shapes.end();) {
-    TShape* shape = *it;
-    if (shape->Handle() == nullptr || !IsWindow(shape->Handle())) {
-      shape->ClearHandle();
-      shape->CleanUp();
+    TModeless* shape = *it;
+    HWND window = shape->ModelessWindow();
+    if (window == nullptr || !IsWindow(window)) {
+      shape->ForgetWindow();
       it = shapes.erase(it);
       continue;
     }
-    if (shape->Handle() == active && shape->FilterMessage(msg)) return true;
+    if (window == active && shape->FilterModelessMessage(msg)) return true;
     ++it;
   }
   return false;
@@ -42,9 +41,8 @@ void CloseAllModeless() {
 }
 
 void ShowAllModeless(bool show) {
-  for (TShape* shape : ModelessShapes()) {
-    if (shape->Handle() != nullptr && IsWindow(shape->Handle())) {
-      ShowWindow(shape->Handle(), show ? SW_SHOW : SW_HIDE);
-    }
+  for (TModeless* shape : ModelessShapes()) {
+    HWND window = shape->ModelessWindow();
+    if (window != nullptr && IsWindow(window)) ShowWindow(window, show ? SW_SHOW : SW_HIDE);
   }
 }

@@ -15,7 +15,6 @@
 #include "framework/window/core/WindowUtils.h"
 #include "framework/window/menus/IconMenu.h"
 #include "framework/window/paint/BackgroundPicture.h"
-#include "framework/window/shapes/ModelessShapes.h"
 #include "framework/window/shapes/pure/Captions.h"
 
 namespace {
@@ -91,7 +90,7 @@ LRESULT CALLBACK TShape::PreWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
 }
 
 INT_PTR CALLBACK TShape::PreDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* object = static_cast<TShape*>(GetPropA(hwnd, kDialogProperty));
+  auto* object = static_cast<TShape*>(GetPropA(hwnd, kShapeWindowProperty));
   if (object == nullptr) {
     if (msg != WM_INITDIALOG) return FALSE;
     object = reinterpret_cast<TShape*>(lParam);
@@ -107,7 +106,7 @@ INT_PTR CALLBACK TShape::PreDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
     PostMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(object->bigIcon_.Get()));
     SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU));
     SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(object->title_.c_str()));
-    SetPropA(hwnd, kDialogProperty, object);
+    SetPropA(hwnd, kShapeWindowProperty, object);
   }
 #if defined(__cpp_exceptions)
   try {
@@ -330,7 +329,7 @@ void TShape::Build() {
   controlIdCounter_ = kGeneratedIdBase;
   CreateHandle();
   if (handle_ == nullptr) return;
-  SetPropA(handle_, kDialogProperty, this);
+  SetPropA(handle_, kShapeWindowProperty, this);
   ExtendSystemMenu();
   systemIcons_ = AttachSystemMenuIcons(handle_);
   if (statusBarId_ != 0 && !statusBarWhenShown_) MakeStatusBar();
@@ -515,6 +514,11 @@ int TShape::Run() {
   // A WM_QUIT taken here belongs to the outer loops too.
   if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
   return result;
+}
+
+void TShape::ForgetWindow() {
+  ClearHandle();
+  CleanUp();
 }
 
 void TShape::RunModeless(WORD notifyCommand) {

@@ -13,6 +13,7 @@
 #include "framework/window/core/ShapeCommands.h"
 #include "framework/window/core/TWindow.h"
 #include "framework/window/core/pure/Rectangle.h"
+#include "framework/window/shapes/ModelessShapes.h"
 #include "framework/window/shapes/TElement.h"
 #include "framework/window/shapes/pure/Snapping.h"
 
@@ -49,10 +50,9 @@ struct TDispatchResult {
   static TDispatchResult Handled(LRESULT value) { return {true, value}; }
 };
 
-class TShape : public TWindow, public TShapeSettings {
+class TShape : public TWindow, public TShapeSettings, public TModeless {
  public:
   static constexpr const char* kClassName = "ShapeClass";
-  static constexpr const char* kDialogProperty = "TShapeDlg";
 
   TShape(HWND owner, const char* title);
   ~TShape() override;
@@ -170,6 +170,11 @@ class TShape : public TWindow, public TShapeSettings {
   void FinishClosing();
 
  private:
+  // The modeless list's view of the shape.
+  HWND ModelessWindow() const override { return handle_; }
+  bool FilterModelessMessage(MSG& msg) override { return FilterMessage(msg); }
+  void ForgetWindow() override;
+
   void ExtendSystemMenu();
   void CreateContent();
   void MakeHelpMenu();

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "app/storing/StoredWindowMenus.h"
+#include "app/traymenus/StoredWindowMenus.h"
 
 #include "app/AppState.h"
 #include "app/storing/WindowProbe.h"

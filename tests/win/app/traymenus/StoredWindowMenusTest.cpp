@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "app/AppState.h"
-#include "app/storing/GiveBackMenu.h"
-#include "app/storing/StoredWindowMenus.h"
+#include "app/traymenus/GiveBackMenu.h"
+#include "app/traymenus/StoredWindowMenus.h"
 #include "tests/support/ForeignWindowThread.h"
 #include "tests/support/WindowQueries.h"
 

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "app/storing/TrayMenu.h"
+#include "app/traymenus/TrayMenu.h"
 
 #include "app/Commands.h"
 #include "app/storing/CandidateWindows.h"

@@ -1,10 +1,10 @@
 #include <windows.h>
 
-#include "app/storing/GiveBackMenu.h"
+#include "app/traymenus/GiveBackMenu.h"
 
 #include "app/AppState.h"
-#include "app/storing/StoredWindowMenus.h"
 #include "app/storing/pure/TrayText.h"
+#include "app/traymenus/StoredWindowMenus.h"
 #include "framework/base/Owners.h"
 
 namespace {

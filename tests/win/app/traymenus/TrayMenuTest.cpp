@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/Commands.h"
-#include "app/storing/TrayMenu.h"
+#include "app/traymenus/TrayMenu.h"
 #include "framework/window/menus/IconMenu.h"
 #include "tests/support/ForeignWindowThread.h"
 

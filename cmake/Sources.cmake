@@ -52,32 +52,31 @@ set(INCLUDE_DIRS ${ROOT} ${ROOT}/resources)
 set(RESULTS_DIR ${CMAKE_BINARY_DIR}/results)
 file(MAKE_DIRECTORY ${RESULTS_DIR})
 
+# A target that runs cmake/<script>.cmake over `files` whenever one of them
+# or the script (or a file it reads, in ARGN) changes.
+function(add_include_check target script comment files)
+  set(stamp ${CMAKE_BINARY_DIR}/${target}.stamp)
+  add_custom_command(OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} -DROOT=${ROOT} "-DFILES=${files}" -P ${ROOT}/cmake/${script}.cmake
+    COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+    DEPENDS ${files} ${ROOT}/cmake/${script}.cmake ${ARGN}
+    VERBATIM
+    COMMENT "${comment}")
+  add_custom_target(${target} DEPENDS ${stamp})
+endfunction()
+
 # Every build checks the pure folders before compiling them, so that a Win32
 # include is refused in the cross build too, where it would compile.
 file(GLOB_RECURSE ALL_SOURCE_FILES CONFIGURE_DEPENDS
   ${ROOT}/framework/*.h ${ROOT}/framework/*.cpp ${ROOT}/app/*.h ${ROOT}/app/*.cpp
   ${ROOT}/tests/*.h ${ROOT}/tests/*.cpp)
 split_pure(PURE_FILES unused ${ALL_SOURCE_FILES})
-set(PURE_CHECK_STAMP ${CMAKE_BINARY_DIR}/pure-check.stamp)
-add_custom_command(OUTPUT ${PURE_CHECK_STAMP}
-  COMMAND ${CMAKE_COMMAND} -DROOT=${ROOT} "-DFILES=${PURE_FILES}"
-          -P ${ROOT}/cmake/CheckPure.cmake
-  COMMAND ${CMAKE_COMMAND} -E touch ${PURE_CHECK_STAMP}
-  DEPENDS ${PURE_FILES} ${ROOT}/cmake/CheckPure.cmake ${ROOT}/cmake/PureFolders.cmake
-  VERBATIM
-  COMMENT "Checking that pure folders stay free of Win32")
-add_custom_target(pure_check DEPENDS ${PURE_CHECK_STAMP})
+add_include_check(pure_check CheckPure "Checking that pure folders stay free of Win32" "${PURE_FILES}"
+  ${ROOT}/cmake/PureFolders.cmake)
 
 # And that no include of the UI framework or the application points up their
 # rooms (cmake/Rooms.cmake).
 file(GLOB_RECURSE ROOM_FILES CONFIGURE_DEPENDS
   ${ROOT}/framework/window/*.h ${ROOT}/framework/window/*.cpp ${ROOT}/app/*.h ${ROOT}/app/*.cpp)
-set(ROOM_CHECK_STAMP ${CMAKE_BINARY_DIR}/room-check.stamp)
-add_custom_command(OUTPUT ${ROOM_CHECK_STAMP}
-  COMMAND ${CMAKE_COMMAND} -DROOT=${ROOT} "-DFILES=${ROOM_FILES}"
-          -P ${ROOT}/cmake/CheckRooms.cmake
-  COMMAND ${CMAKE_COMMAND} -E touch ${ROOM_CHECK_STAMP}
-  DEPENDS ${ROOM_FILES} ${ROOT}/cmake/CheckRooms.cmake ${ROOT}/cmake/Rooms.cmake
-  VERBATIM
-  COMMENT "Checking that includes run down the rooms")
-add_custom_target(room_check DEPENDS ${ROOM_CHECK_STAMP})
+add_include_check(room_check CheckRooms "Checking that includes run down the rooms" "${ROOM_FILES}"
+  ${ROOT}/cmake/Rooms.cmake)

@@ -48,9 +48,13 @@ class TitleWatch {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = static_cast<TitleWatch*>(GetPropA(window, kProp));
     const WNDPROC previous = self->previous_;
-    // Only questions sent from another thread count: a minimized window's
-    // own icon title asks it for its text too, whenever it is painted.
-    if ((message == WM_GETTEXT || message == WM_GETTEXTLENGTH) && InSendMessage() && self->armed_) {
+    // Only questions another thread sends count, not those the window asks
+    // itself while it answers something else: painting its caption or, under
+    // Wine, its frame when minimized asks for its text, also inside an
+    // activation another thread's hiding or minimizing sends it, where
+    // InSendMessage is true as well.
+    if ((message == WM_GETTEXT || message == WM_GETTEXTLENGTH) && self->depth_ == 0 && InSendMessage() &&
+        self->armed_) {
       ++self->reads_;
       if (self->closeWhenAsked_) {
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
@@ -59,12 +63,16 @@ class TitleWatch {
         return 0;
       }
     }
-    return CallWindowProcA(previous, window, message, wParam, lParam);
+    ++self->depth_;
+    const LRESULT result = CallWindowProcA(previous, window, message, wParam, lParam);
+    --self->depth_;
+    return result;
   }
   HWND window_;
   bool closeWhenAsked_;
   WNDPROC previous_ = nullptr;
   std::atomic<int> reads_{0};
+  int depth_ = 0;  // messages of the window's own thread being answered
   std::atomic<bool> armed_{false};
 };
 
@@ -137,13 +145,10 @@ TEST(AutoIconScan, StoresTheSameWindowsAndReadsOnlyTheTitlesThatCanStillMatch) {
       const Desk& d = desk[i];
       SCOPED_TRACE(d.name);
       EXPECT_EQ(periodic ? d.storedPeriodically : d.storedAtTheWatch, stored.count(windows[i]->Window()) == 1);
-      // A listed window the mode rules out by its state is not asked for its
-      // title. (An unlisted owned window is asked during the pass in clean runs
-      // of the whole suite on a fresh prefix, by something outside the pass not
-      // yet found; that it is never stored is checked above.)
+      // A window the mode rules out by its state is not asked for its title.
       const bool stateAllows = periodic ? d.minimized : d.minimized || !d.released;
-      if (!d.hung && d.listed) {
-        EXPECT_EQ(stateAllows, watches[i]->Reads() > 0);
+      if (!d.hung) {
+        EXPECT_EQ(d.listed && stateAllows, watches[i]->Reads() > 0);
       }
     }
     store.RestoreAll();

@@ -39,16 +39,7 @@ TString FullPath(const TString& path) {
 }
 
 // Browsers read a file URL's escapes as UTF-8; the path is in the ANSI code page.
-TString Utf8(const TString& ansi) {
-  const TWideText text = WideFromAnsi(ansi);
-  if (text.empty()) return TString();
-  const int wide = static_cast<int>(text.size());
-  const int bytes = WideCharToMultiByte(CP_UTF8, 0, WideChars(text), wide, nullptr, 0, nullptr, nullptr);
-  if (bytes <= 0) return TString();
-  std::string utf8(static_cast<size_t>(bytes), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, WideChars(text), wide, &utf8[0], bytes, nullptr, nullptr);
-  return TString(std::move(utf8));
-}
+TString Utf8(const TString& ansi) { return MultiByteFromWide(WideFromAnsi(ansi), CP_UTF8); }
 
 }  // namespace
 

@@ -12,12 +12,14 @@ TWideText WideFromAnsi(const TString& text) {
   return wide;
 }
 
-TString AnsiFromWide(const TWideText& text) {
+TString MultiByteFromWide(const TWideText& text, UINT codePage) {
   if (text.empty()) return TString();
   const int length = static_cast<int>(text.size());
-  const int bytes = WideCharToMultiByte(CP_ACP, 0, WideChars(text), length, nullptr, 0, nullptr, nullptr);
+  const int bytes = WideCharToMultiByte(codePage, 0, WideChars(text), length, nullptr, 0, nullptr, nullptr);
   if (bytes <= 0) return TString();
-  std::string ansi(static_cast<size_t>(bytes), '\0');
-  WideCharToMultiByte(CP_ACP, 0, WideChars(text), length, &ansi[0], bytes, nullptr, nullptr);
-  return TString(std::move(ansi));
+  std::string converted(static_cast<size_t>(bytes), '\0');
+  WideCharToMultiByte(codePage, 0, WideChars(text), length, &converted[0], bytes, nullptr, nullptr);
+  return TString(std::move(converted));
 }
+
+TString AnsiFromWide(const TWideText& text) { return MultiByteFromWide(text, CP_ACP); }

@@ -20,3 +20,5 @@ inline wchar_t* WideChars(TWideText& text) { return reinterpret_cast<wchar_t*>(&
 // character that code page lacks becomes what those calls make of it.
 TWideText WideFromAnsi(const TString& text);
 TString AnsiFromWide(const TWideText& text);
+// The same into any code page (CP_UTF8 for a browser's escapes).
+TString MultiByteFromWide(const TWideText& text, UINT codePage);

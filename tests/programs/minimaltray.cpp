@@ -2,6 +2,10 @@
 // Stowpane's memory and idle cost: one hidden window, one tray icon, a
 // message loop and nothing else. WM_CLOSE to its window (class
 // "StowpaneMinimalTray") removes the icon and ends it.
+//   minimaltray.exe [/activate]
+// /activate makes the hidden window foreground once at the start, as
+// Stowpane's start does with its main window: under Wine that activation
+// alone brings in the input method's COM libraries.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -32,7 +36,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   WNDCLASSA windowClass = {};
   windowClass.lpfnWndProc = WindowProc;
   windowClass.hInstance = instance;
@@ -47,6 +51,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   record.hIcon = LoadIconA(nullptr, IDI_APPLICATION);  // shared: never freed
   lstrcpynA(record.szTip, "minimaltray", sizeof record.szTip);
   if (!Shell_NotifyIconA(NIM_ADD, &record)) return 6;
+  if (lstrcmpiA(commandLine, "/activate") == 0) SetForegroundWindow(window);
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
   return 0;

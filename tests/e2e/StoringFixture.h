@@ -74,10 +74,10 @@ class Storing : public ::testing::Test {
   // Stores each window through the tray menu and waits until it is hidden with its icon.
   void StoreEach(const std::vector<HWND>& windows) {
     for (HWND window : windows) {
-      const size_t before = tray_.Icons().size();
+      const size_t before = tray_.IconCountOf(main_);
       ASSERT_TRUE(StoreThroughTrayMenu(window));
       ASSERT_TRUE(WaitForWindowState(window, kStored, kWaitMs));
-      ASSERT_TRUE(WaitUntil([&] { return tray_.Icons().size() == before + 1; }, kWaitMs));
+      ASSERT_TRUE(WaitUntil([&] { return tray_.IconCountOf(main_) == before + 1; }, kWaitMs));
     }
   }
   // A question of Stowpane's (a visible shape that is not its main window) with the button `id`.

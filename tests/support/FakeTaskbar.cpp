@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -77,6 +78,12 @@ std::optional<TrayRecord> FakeTaskbar::FindIcon(HWND owner, UINT id) const {
   for (const TrayRecord& icon : Icons())
     if (icon.window == HandleNumber(owner) && icon.id == id) return icon;
   return std::nullopt;
+}
+
+size_t FakeTaskbar::IconCountOf(HWND owner) const {
+  const std::vector<TrayRecord> icons = Icons();
+  return static_cast<size_t>(std::count_if(icons.begin(), icons.end(),
+                                           [&](const TrayRecord& icon) { return icon.window == HandleNumber(owner); }));
 }
 
 std::optional<std::vector<TrayRecord>> FakeTaskbar::DumpedIcons(DWORD timeoutMs) const {

@@ -43,6 +43,9 @@ class FakeTaskbar {
   // The icons that exist now.
   std::vector<TrayRecord> Icons() const;
   std::optional<TrayRecord> FindIcon(HWND owner, UINT id) const;
+  // The icons of one owner: a count that the stand-in's dropping of a killed
+  // program's icons, on its own timer, cannot change meanwhile.
+  size_t IconCountOf(HWND owner) const;
   // The stand-in's own table, which it writes to its log when asked: a check
   // on Icons(), which replays the calls. Nothing when it did not answer.
   std::optional<std::vector<TrayRecord>> DumpedIcons(DWORD timeoutMs = 2000) const;

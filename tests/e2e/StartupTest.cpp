@@ -36,11 +36,19 @@ std::set<DWORD> ProcessesWithWindows() {
   return processes;
 }
 
-// Ends every process that gained a window since `before` (a help viewer the
-// program opened), so nothing outlives the test.
-void EndNewProcesses(const std::set<DWORD>& before) {
+// The processes that gained a window since `before` (a help viewer the program opened).
+std::set<DWORD> NewProcessesWithWindows(const std::set<DWORD>& before) {
+  std::set<DWORD> fresh;
   for (DWORD id : ProcessesWithWindows()) {
-    if (before.count(id) != 0 || id == GetCurrentProcessId()) continue;
+    if (before.count(id) == 0 && id != GetCurrentProcessId()) fresh.insert(id);
+  }
+  return fresh;
+}
+
+// Ends them, so nothing outlives the test: a viewer left behind would show
+// its complaint about the empty help file in a later test's desktop.
+void EndNewProcesses(const std::set<DWORD>& before) {
+  for (DWORD id : NewProcessesWithWindows(before)) {
     HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
     if (process == nullptr) continue;
     TerminateProcess(process, 1);
@@ -230,6 +238,11 @@ TEST_F(StartupTest, HelpSwitchesOpenTheHelpFileElseTheManualAndEnd) {
     } else {
       EXPECT_NE(nullptr, stowpane.WaitForMainWindow());
       EXPECT_TRUE(stowpane.Exit());
+    }
+    if (c.helpFile) {
+      // The viewer is started, not waited for: its window comes when it comes.
+      EXPECT_TRUE(WaitUntil([&] { return !NewProcessesWithWindows(before).empty(); }, 10000))
+          << "no help viewer appeared";
     }
     if (c.browsed) {
       ASSERT_TRUE(WaitUntil([&] { return browser.Lines().size() > browsedBefore; }, 10000));

@@ -13,17 +13,16 @@ MAX_CASES_SHOWN = 10
 MAX_LINES_PER_FAILURE = 8
 
 
-def gtest_counts(report: Path):
-    root = ET.parse(report).getroot()
+def gtest_counts(root):
     tests = int(root.get("tests", 0)) - int(root.get("disabled", 0))
     failed = int(root.get("failures", 0)) + int(root.get("errors", 0))
     return tests - failed, failed
 
 
-def gtest_failures(report: Path):
+def gtest_failures(root):
     """(case name, [failure texts]) for every failed case of a report."""
     failures = []
-    for case in ET.parse(report).getroot().iter("testcase"):
+    for case in root.iter("testcase"):
         texts = [f.get("message") or f.text or "" for f in case.findall("failure")]
         if texts:
             failures.append((f"{case.get('classname')}.{case.get('name')}", texts))
@@ -59,8 +58,9 @@ def main(argv):
             entry_failed = case.find("failure") is not None or case.get("status") == "fail"
             report = Path(gtest_dir) / f"{name}.xml"
             if report.exists() and report.stat().st_mtime >= stamp:
-                p, f = gtest_counts(report)
-                failures += gtest_failures(report)
+                root = ET.parse(report).getroot()
+                p, f = gtest_counts(root)
+                failures += gtest_failures(root)
                 # A program that crashed after writing its report still failed.
                 if entry_failed and f == 0:
                     f = 1

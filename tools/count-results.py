@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Adds up a test run: GoogleTest cases from their XML reports, and every
 other CTest entry (fuzz runs, scripts) as one case each. Prints what each
-failed GoogleTest case reported, then the closing line "N passed, M failed",
+failed case reported (all of it with --all first), then the closing line "N passed, M failed",
 and exits non-zero when anything failed. The failures are repeated here
 because a run's log is often read from its end."""
 import sys
@@ -29,21 +29,24 @@ def gtest_failures(root):
     return failures
 
 
-def print_failures(failures):
-    for name, texts in failures[:MAX_CASES_SHOWN]:
+def print_failures(failures, max_cases, max_lines):
+    for name, texts in failures[:max_cases]:
         print(f"FAILED {name}")
         for text in texts:
             lines = text.strip().splitlines()
-            for line in lines[:MAX_LINES_PER_FAILURE]:
+            for line in lines[:max_lines]:
                 print(f"    {line}")
-            if len(lines) > MAX_LINES_PER_FAILURE:
+            if len(lines) > max_lines:
                 print("    ...")
-    if len(failures) > MAX_CASES_SHOWN:
-        print(f"... and {len(failures) - MAX_CASES_SHOWN} more failed cases")
+    if len(failures) > max_cases:
+        print(f"... and {len(failures) - max_cases} more failed cases")
 
 
 def main(argv):
-    # argv: pairs of (ctest junit report, folder of gtest reports), run start stamp file
+    # argv: [--all] pairs of (ctest junit report, folder of gtest reports), run start stamp file
+    show_all = argv[:1] == ["--all"]
+    if show_all:
+        argv = argv[1:]
     stamp = Path(argv[-1]).stat().st_mtime
     passed = failed = 0
     failures = []
@@ -64,13 +67,18 @@ def main(argv):
                 # A program that crashed after writing its report still failed.
                 if entry_failed and f == 0:
                     f = 1
+                    failures.append((name, ["the entry failed with no failed case in its report"]))
                 passed += p
                 failed += f
             elif entry_failed:
                 failed += 1
+                failures.append((name, ["the entry failed (crash, time-out or check) with no report"]))
             else:
                 passed += 1
-    print_failures(failures)
+    if show_all:
+        print_failures(failures, len(failures), sys.maxsize)
+    else:
+        print_failures(failures, MAX_CASES_SHOWN, MAX_LINES_PER_FAILURE)
     print(f"{passed} passed, {failed} failed")
     return 1 if failed else 0
 

@@ -34,6 +34,15 @@ bool OfferOnlyRestore(HMENU menu) {
   return changed;
 }
 
+BOOL CALLBACK RepaintIfMenu(HWND window, LPARAM) {
+  // The popup menu class has the atom 32768 on every Windows.
+  if (GetClassLongA(window, GCW_ATOM) == 32768) InvalidateRect(window, nullptr, TRUE);
+  return TRUE;
+}
+
+// The open menus are windows of this thread.
+void RepaintOpenMenus() { EnumThreadWindows(GetCurrentThreadId(), RepaintIfMenu, 0); }
+
 }  // namespace
 
 void PostSystemCommand(HWND target, WPARAM command) {
@@ -125,10 +134,21 @@ bool RouteMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
       }
       result = 0;
       return true;
-    case WM_ENTERIDLE:
+    case WM_INITMENUPOPUP:
       // Tracking a system menu sets its items from the style of the window
-      // that tracks it, after WM_INITMENUPOPUP; once the menu is up they are
-      // set back, and the menu is repainted if that changed anything.
+      // that tracks it as the menu shows, after this message. A message
+      // posted now is the first the menu's loop handles: ahead of every key,
+      // click and timer, as the queue hands out posted messages first.
+      if (systemMenu && reinterpret_cast<HMENU>(wParam) == GetSystemMenu(target, FALSE)) {
+        PostMessageA(AppState().mainWindow, kSystemMenuShownMessage, 0, 0);
+      }
+      return false;
+    case kSystemMenuShownMessage:
+      if (systemMenu && OfferOnlyRestore(GetSystemMenu(target, FALSE))) RepaintOpenMenus();
+      result = 0;
+      return true;
+    case WM_ENTERIDLE:
+      // Should anything set them again while the menu is up.
       if (systemMenu && wParam == MSGF_MENU && OfferOnlyRestore(GetSystemMenu(target, FALSE))) {
         const HWND popup = reinterpret_cast<HWND>(lParam);
         if (popup != nullptr) InvalidateRect(popup, nullptr, TRUE);

@@ -12,6 +12,9 @@ constexpr UINT kMenuProbeTimeoutMs = 500;
 // Posted to the main window when a menu it tracked has closed (WM_USER range:
 // messages above WM_APP are tray callbacks).
 constexpr UINT kTrackedMenuClosedMessage = WM_USER + 0x200;
+// Posted to the main window as a stored window's system menu opens, so that
+// its items are set before the menu takes any input.
+constexpr UINT kSystemMenuShownMessage = WM_USER + 0x201;
 
 // The popup copy of another program's menu bar. Its items lead to that
 // program's own drop-down menus, which DestroyMenu would destroy with the copy:
@@ -43,8 +46,8 @@ TStoredMenu ShowStoredSystemMenu(HWND window, POINT at);
 TStoredMenu ShowStoredMenuBarCopy(HWND window, POINT at);
 // For the main window's WndProc, ahead of its own handling: while a stored
 // window's menu is open, its WM_COMMAND, WM_SYSCOMMAND (a system menu's
-// choice), WM_DRAWITEM and WM_MEASUREITEM go to that window, and WM_ENTERIDLE
-// sets its system menu's items back (not consumed). True when the message was
+// choice), WM_DRAWITEM and WM_MEASUREITEM go to that window, and
+// kSystemMenuShownMessage and WM_ENTERIDLE set its system menu's items back. True when the message was
 // consumed (`result` set).
 bool RouteMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 // For kTrackedMenuClosedMessage: the target is forgotten.

@@ -47,7 +47,7 @@ for run in $(seq "$runs"); do
   skip=()
   [ "$run" = 1 ] || skip=(-E e2e_real_tray)
   started=$(date +%s)
-  ctest --test-dir "$win32" --output-junit "$win32/ctest-junit.xml" "${skip[@]}" >"$hunt/ctest-$run.log" 2>&1
+  ctest --test-dir "$win32" --output-on-failure --output-junit "$win32/ctest-junit.xml" "${skip[@]}" >"$hunt/ctest-$run.log" 2>&1
   python3 "$here/count-results.py" --all "$win32/ctest-junit.xml" "$win32/results" "$stamp" >"$hunt/run-$run.txt"
   echo "run $run of $runs ($(($(date +%s) - started)) s): $(tail -n 1 "$hunt/run-$run.txt")"
   grep '^FAILED ' "$hunt/run-$run.txt" | cut -d' ' -f2 | sort -u >"$hunt/failed-$run.txt"

@@ -7,12 +7,24 @@
 #include "framework/window/core/DisplayText.h"
 #include "framework/window/shapes/TShape.h"
 
+namespace {
+
+// Every question and notice has the main window's class and title too, and
+// stands above it: the main window is the one that has no owner.
+HWND FindUnownedShape(const TString& title) {
+  HWND window = nullptr;
+  while ((window = FindWindowExA(nullptr, window, TShape::kClassName, title.c_str())) != nullptr) {
+    if (GetWindow(window, GW_OWNER) == nullptr) return window;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 HWND FindRunningCopy() {
   // The titles are searched in their display form, as they were set.
-  const TString normal = ToDisplayText(kApplicationName);
-  const TString emergency = ToDisplayText(kEmergencyTitle);
-  HWND window = FindWindowA(TShape::kClassName, normal.c_str());
-  return window != nullptr ? window : FindWindowA(TShape::kClassName, emergency.c_str());
+  const HWND window = FindUnownedShape(ToDisplayText(kApplicationName));
+  return window != nullptr ? window : FindUnownedShape(ToDisplayText(kEmergencyTitle));
 }
 
 int EndRunningCopy(DWORD timeoutMs) {

@@ -157,3 +157,17 @@ TEST_F(StartupNotice, ShowsOnlyWhenTheShortcutWasWrittenAndNothingIsWrittenWitho
   }
   for (const std::string& path : elsewhere) DeleteFileA(path.c_str());
 }
+
+// An installer ends a running copy with /exit: the notice of its start, which
+// has the main window's class and title, must not take the request instead.
+TEST_F(StartupNotice, ExitSwitchEndsTheRunningCopyWhileItsNoticeIsOpen) {
+  stowpane_.ShowStartupNotices(true);
+  ASSERT_TRUE(stowpane_.Start());
+  ASSERT_NE(nullptr, stowpane_.WaitForMainWindow());
+  ASSERT_TRUE(WaitUntil([&] { return OpenNotice() != nullptr; }, kWaitMs));
+  ChildProcess exit;
+  ASSERT_TRUE(exit.Start("\"" + ProgramPath("Stowpane.exe") + "\" /exit"));
+  EXPECT_TRUE(exit.WaitForExit(2 * kWaitMs));
+  EXPECT_EQ(0u, exit.ExitCode().value_or(99)) << "1: the copy was still running when /exit gave up";
+  EXPECT_TRUE(stowpane_.Process().WaitForExit(kWaitMs));
+}

@@ -60,15 +60,20 @@ std::vector<TKeptValue> ReadTrayIconValues() {
   return values;
 }
 
-void ApplyTrayIconSteps(const std::vector<TValueStep>& steps) {
+bool ApplyTrayIconSteps(const std::vector<TValueStep>& steps) {
   TRegKeyList keys = TrayIconKeys();
-  if (keys.Create() != ERROR_SUCCESS) return;
+  if (keys.Create() != ERROR_SUCCESS) return false;
+  bool complete = true;
   for (const TValueStep& step : steps) {
     if (step.kind == TValueStep::kWrite) {
-      TRegDword(keys, step.name).Write(step.handle);
+      complete = TRegDword(keys, step.name).Write(step.handle) == ERROR_SUCCESS;
+      if (!complete) break;
     } else {
+      // A value left behind names a window that has another; the next
+      // take-over drops it.
       keys.DeleteValue(step.name);
     }
   }
   keys.Close();
+  return complete;
 }

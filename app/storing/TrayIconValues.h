@@ -19,5 +19,7 @@ void DeleteAllTrayIconValues();
 // Every value in the order the registry lists them, with its handle (0 for
 // a value that is no DWORD); nothing is deleted.
 std::vector<TKeptValue> ReadTrayIconValues();
-// Carries out a take-over's writes and deletions in their order.
-void ApplyTrayIconSteps(const std::vector<TValueStep>& steps);
+// Carries out a take-over's writes and deletions in their order, up to the
+// first write that fails: the deletions after it may count on it. False then,
+// or when the key could not be opened; every value left names what it did.
+bool ApplyTrayIconSteps(const std::vector<TValueStep>& steps);

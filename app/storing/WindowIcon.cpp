@@ -23,9 +23,13 @@ void ReadProgramFileIcons(HWND window, TIconHandle& small, TIconHandle& large) {
   if (path.IsEmpty()) return;
   HICON big = nullptr;
   HICON little = nullptr;
-  if (ExtractIconExA(path.c_str(), 0, &big, &little, 1) == 0) return;
+  // A file that cannot be read answers UINT_MAX, and may leave garbage in both
+  // outputs (Wine does): only a count of the two icons asked for is success.
+  const UINT count = ExtractIconExA(path.c_str(), 0, &big, &little, 1);
+  if (count == 0 || count > 2) return;
   TIconHandle bigOwned(big);
   TIconHandle littleOwned(little);
+  if (!bigOwned && !littleOwned) return;
   // The system's sizes may differ from the tray's 16 and 32 pixels.
   small = CopyIconSized(littleOwned ? littleOwned.Get() : bigOwned.Get(), 16, 16);
   large = CopyIconSized(bigOwned ? bigOwned.Get() : littleOwned.Get(), 32, 32);

@@ -256,7 +256,9 @@ void TWindowStore::AdoptPersistedWindows() {
   THandleList windows;
   for (TKeptValue& value : values) {
     const HWND window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(value.handle));
-    if (window == nullptr || !IsWindow(window) || IsWindowVisible(window) || !IsWindowEnabled(window)) continue;
+    // Enabled or not: a window that showed a modal dialog when the copy died
+    // is disabled until the dialog closes, and would then be hidden for good.
+    if (window == nullptr || !IsWindow(window) || IsWindowVisible(window)) continue;
     // An edited value may name one of our own windows, or the tray's.
     if (IsNeverStored(window)) continue;
     // A handle listed twice is taken once: two icons for one window would
@@ -271,9 +273,12 @@ void TWindowStore::AdoptPersistedWindows() {
   for (size_t i = 0; i < table_.Count(); ++i) firstId = std::max(firstId, table_.At(i).iconId + 1);
   // The values are renumbered before anything is hidden again: a copy killed
   // meanwhile leaves every window a value to be found by.
-  ApplyTrayIconSteps(PlanTakeOver(values, firstId));
+  const bool renumbered = ApplyTrayIconSteps(PlanTakeOver(values, firstId));
   for (size_t i = 0; i < windows.size(); ++i) {
-    TStoredWindow& record = table_.Append(std::make_unique<TStoredWindow>(windows[i], firstId + static_cast<int>(i)));
+    // Renumbering that stopped half way may have left a window's only value
+    // under an id the plan gave another: each takes an id no value holds.
+    const int id = renumbered ? firstId + static_cast<int>(i) : ChooseIconId();
+    TStoredWindow& record = table_.Append(std::make_unique<TStoredWindow>(windows[i], id));
     HideAndIconize(record);
   }
 }

@@ -235,6 +235,23 @@ TEST_F(WindowStoreReentry, TakingOverAHungHiddenWindowDoesNotWaitForIt) {
   EXPECT_TRUE(WaitUntil([&] { return IsIconic(hung.Window()) && !IsWindowVisible(hung.Window()); }, hangMs + 5000));
 }
 
+// A stored window that showed a modal dialog when the copy died is disabled
+// until the dialog closes: it is taken over all the same.
+TEST_F(WindowStoreReentry, TakesOverAHiddenWindowWhetherOrNotItIsEnabled) {
+  ForeignWindowOptions options = Named("hidden");
+  options.visible = false;
+  ForeignWindowThread enabled(options), disabled(options);
+  EnableWindow(disabled.Window(), FALSE);
+  ASSERT_FALSE(IsWindowEnabled(disabled.Window()));
+  ASSERT_TRUE(WriteHkcuDword(kTrayIconKey, "005001", static_cast<DWORD>(reinterpret_cast<UINT_PTR>(enabled.Window()))));
+  ASSERT_TRUE(WriteHkcuDword(kTrayIconKey, "005004", static_cast<DWORD>(reinterpret_cast<UINT_PTR>(disabled.Window()))));
+  store_->AdoptPersistedWindows();
+  EXPECT_EQ(2u, store_->Count());
+  EXPECT_EQ(enabled.Window(), ValueWindow("005000"));
+  EXPECT_EQ(disabled.Window(), ValueWindow("005001"));
+  EXPECT_FALSE(IsWindowVisible(disabled.Window()));
+}
+
 TEST_F(WindowStoreReentry, NeverStoresOrListsItsOwnWindowsTheTaskbarOrTheTray) {
   HWND own = CreateWindowExA(0, "STATIC", "own", WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 0, 50, 50, nullptr, nullptr,
                              nullptr, nullptr);

@@ -107,10 +107,11 @@ void TMainWindow::OnInitialize() {
     if (!IsWindow(Handle())) return;
     startupWatch_ = false;
   }
+  // The timer first: a notice that a key is taken runs a modal loop, in which
+  // the ticks (and the watch for the title rules) must go on.
+  StartTimer();
   SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(kCommandAutoIconDialogClosed, kNotifyRulesChanged),
                reinterpret_cast<LPARAM>(autoIconDialog_.Handle()));
-
-  StartTimer();
 }
 
 void TMainWindow::StartTimer() {
@@ -167,9 +168,10 @@ LRESULT TMainWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       // Closed from outside while a question about a window is open: the
       // program ends once it is answered, as for the exit command.
       if (EndWaitsForAnswer(TEndPending::Close)) return 0;
-      // The help viewer was opened for us: it goes with us.
-      WinHelpA(Handle(), Application().helpPath.c_str(), HELP_QUIT, 0);
+      // The windows first: nothing that may wait for another program comes
+      // before them. The help viewer was opened for us and goes with us.
       GiveEverythingBack();
+      WinHelpA(Handle(), Application().helpPath.c_str(), HELP_QUIT, 0);
       break;
     case WM_QUERYENDSESSION:
       OnQueryEndSession();
@@ -486,6 +488,13 @@ void TMainWindow::OnHotKey(THotKeyAction action) {
   // A question about a window is open: the key waits for it like a tray click.
   if (store_.Busy()) {
     ShowOpenQuestion();
+    return;
+  }
+  // Only what the tray menu would allow now: no menu without a taskbar (a
+  // window stored then would get no icon), none inside another menu's loop,
+  // nothing while the session ends.
+  if (!taskbarPresent_ || AppState().inMenuLoop || sessionEnding_) {
+    hotKeys_.PassOn(action);
     return;
   }
   if (action == THotKeyAction::Store) {

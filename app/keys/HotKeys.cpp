@@ -51,14 +51,22 @@ void THotKeys::Apply(HWND window, THotKey store, THotKey restore, const TWindow*
   std::vector<TString> taken;
   const std::pair<THotKeyAction, THotKey> wanted[] = {{THotKeyAction::Store, store},
                                                       {THotKeyAction::Restore, restore}};
-  for (const auto& [action, key] : wanted) {
+  // Both changed keys are let go before either is taken: keys swapped in the
+  // dialog would otherwise find the other still holding theirs.
+  bool changed[2] = {};
+  for (size_t i = 0; i < 2; ++i) {
+    const auto& [action, key] = wanted[i];
     TSlot& slot = Slot(action);
     if (slot.applied && slot.key == key) continue;
     if (slot.registered) UnregisterHotKey(window_, static_cast<int>(action));
     slot.registered = false;
     slot.key = key;
     slot.applied = true;
-    if (!key.IsOff() && !Register(action)) taken.push_back(HotKeyDisplayText(key));
+    changed[i] = true;
+  }
+  for (size_t i = 0; i < 2; ++i) {
+    const auto& [action, key] = wanted[i];
+    if (changed[i] && !key.IsOff() && !Register(action)) taken.push_back(HotKeyDisplayText(key));
   }
   if (!taken.empty()) ShowHotKeyTakenNotice(noticeOwner, taken);
 }

@@ -280,6 +280,14 @@ LRESULT TAutoIconDialog::OnCommand(int id, HWND control, int code) {
 void TAutoIconDialog::OnElementChange(void*) { UpdateEnabling(); }
 
 void TAutoIconDialog::Accept() {
+  // One key cannot do two things: the second would be refused by the system
+  // and noticed as taken by another program.
+  if (storeHotKey_ != nullptr && restoreHotKey_ != nullptr && !storeHotKey_->Key().IsOff() &&
+      storeHotKey_->Key() == restoreHotKey_->Key()) {
+    ShowSameKeysError();
+    if (restoreHotKey_->Control() != nullptr) SetFocus(restoreHotKey_->Control());
+    return;
+  }
   Content().FromControls();
   Save(ApplicationKeys());
   UpdateEnabling();
@@ -386,6 +394,14 @@ void TAutoIconDialog::EditInPlace(int index, const TString& working, bool added,
   UpdateEnabling();
   // The keyboard goes back to the list, unless the user has left the dialog.
   if (GetActiveWindow() == Handle() && IsWindowEnabled(titles_->Control())) SetFocus(titles_->Control());
+}
+
+void TAutoIconDialog::ShowSameKeysError() {
+  auto row = MakeButtonRow(kDockBottom, {{IDOK, "OK", "OK_ICON"}});
+  auto message = MakeGroup(kDockTop, kAlignLeft, 12, 12);
+  message->AddShared(WarningIcon());
+  message->Add(TTextElement::Message("2つの操作に同じｷｰは使えません。どちらかのｷｰを変えてください。"));
+  MessageShape(this, "SameKeysError", row.get(), message.get(), nullptr);
 }
 
 bool TAutoIconDialog::AskAboutDuplicate() {

@@ -83,6 +83,8 @@ class TAutoIconDialog : public TShape {
   // that was current before it (`previous`) is then current again.
   void EditInPlace(int index, const TString& working, bool added, const TString& previous);
   bool AskAboutDuplicate();
+  // Both keys are the same one: OK keeps the dialog open.
+  void ShowSameKeysError();
   RECT EditBoxRectangle(int index) const;
   void UpdateEnabling();
   bool SwitchOn() const;

@@ -176,6 +176,13 @@ TEST_F(HotKeys, AChangedKeyIsRegisteredAnewAndTheOldOneFreed) {
     EXPECT_FALSE(free(f11));
     EXPECT_TRUE(keys.Registered(THotKeyAction::Store));
     EXPECT_FALSE(keys.Registered(THotKeyAction::Restore));
+    // Swapped: each takes the key the other held a moment ago.
+    keys.Apply(owner, kDefaultStoreHotKey, f11, nullptr);
+    keys.Apply(owner, f11, kDefaultStoreHotKey, nullptr);
+    EXPECT_TRUE(keys.Registered(THotKeyAction::Store));
+    EXPECT_TRUE(keys.Registered(THotKeyAction::Restore));
+    EXPECT_FALSE(free(f11));
+    EXPECT_FALSE(free(kDefaultStoreHotKey));
   }
   EXPECT_TRUE(free(f11)) << "the keys go with their holder";
   DestroyWindow(probe);

@@ -89,19 +89,46 @@ bool TWindowStore::StoreWindow(HWND window) {
   }
   // The id is chosen once the question is over, so that a window stored while
   // it was open cannot have taken the same one.
-  TStoredWindow& record = table_.Append(std::make_unique<TStoredWindow>(window, ChooseIconId()));
-  HideAndIconize(record, true);
+  auto record = std::make_unique<TStoredWindow>(window, ChooseIconId());
+  const unsigned endsBefore = sessionEnds_;
+  {
+    // Hiding waits for the window, and what is sent to us meanwhile runs: a
+    // tray click, the ticks of the menu it opens, the session's end. Until
+    // the window is hidden its record is in no table, its window and id are
+    // held as in a question, and the store is busy, so that all of them see
+    // one consistent table and leave this store alone.
+    TBusyScope busy(busy_);
+    TQuestionScope hiding(inQuestion_, window, record->iconId);
+    Hide(*record, true);
+  }
+  // The session began to end meanwhile: the window was told to come back
+  // with the others, and is stored again with them if the end is cancelled.
+  if (sessionEnds_ != endsBefore || !IsWindow(window)) {
+    // Told while the hide was under way, it may have been hidden after it.
+    if (IsWindow(window)) ShowWithoutWaiting(window);
+    DeleteTrayIconValue(record->iconId);
+    return false;
+  }
+  Iconize(table_.Append(std::move(record)));
   return true;
 }
 
-void TWindowStore::HideAndIconize(TStoredWindow& record, bool answeredJustNow) {
+void TWindowStore::Hide(const TStoredWindow& record, bool answeredJustNow) {
   // The value first: a crash between hiding and the icon must not lose the window.
   WriteTrayIconValue(record.iconId, record.window);
   const bool answers = answeredJustNow || WindowAnswers(record.window, kRefreshProbeTimeoutMs);
   if (!IsIconic(record.window)) ShowForeignWindow(record.window, SW_MINIMIZE, answers);
   ShowForeignWindow(record.window, SW_HIDE, answers);
+}
+
+void TWindowStore::Iconize(TStoredWindow& record) {
   record.ReadTitle();
   UpdateTrayIcon(record, TIconAction::Add);
+}
+
+void TWindowStore::HideAndIconize(TStoredWindow& record) {
+  Hide(record, false);
+  Iconize(record);
 }
 
 void TWindowStore::StoreAll(THandleList windows) {
@@ -221,6 +248,7 @@ void TWindowStore::RestoreEach() {
 }
 
 THandleList TWindowStore::ShowWindowsInQuestion() {
+  ++sessionEnds_;
   THandleList shown;
   for (const TInQuestion& q : inQuestion_) {
     if (q.iconId == 0 || !IsWindow(q.window)) continue;

@@ -71,8 +71,12 @@ class TWindowStore {
   };
   class TQuestionScope;
 
-  // A window that did not answer just now is hidden without waiting for it.
-  void HideAndIconize(TStoredWindow& record, bool answeredJustNow = false);
+  // The value is written and the window minimized and hidden; one that did
+  // not answer just now is told without waiting for it.
+  void Hide(const TStoredWindow& record, bool answeredJustNow);
+  // The title read and the tray icon added.
+  void Iconize(TStoredWindow& record);
+  void HideAndIconize(TStoredWindow& record);
   // The tray icon and the value go; with `show`, the window comes back.
   // False when the user stopped during a session: icon and value are the
   // caller's to put back (KeepStored).
@@ -105,5 +109,6 @@ class TWindowStore {
   std::vector<TInQuestion> inQuestion_;
   int busy_ = 0;
   int restoringAll_ = 0;
+  unsigned sessionEnds_ = 0;  // how often the windows in question were told to show themselves
   bool ending_ = false;
 };

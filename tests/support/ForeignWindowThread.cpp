@@ -46,6 +46,7 @@ void ForeignWindowThread::Run(const ForeignWindowOptions& options) {
   windowClass.lpszClassName = options.className.c_str();
   // A Unicode window keeps a title in any script, as today's programs do.
   unicode_ = !options.wideTitle.empty();
+  whileMinimizing_ = options.whileMinimizing;
   const std::wstring wideClass(options.className.begin(), options.className.end());  // ASCII names
   // Another live window may have registered the class already; that is fine.
   if (unicode_) {
@@ -106,6 +107,9 @@ LRESULT ForeignWindowThread::OnMessage(HWND window, UINT message, WPARAM wParam,
       sysCommands_.push_back(static_cast<unsigned>(wParam & 0xFFF0));
       break;
     }
+    case WM_SIZE:
+      if (wParam == SIZE_MINIMIZED && whileMinimizing_) whileMinimizing_();
+      break;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;

@@ -6,6 +6,7 @@
 // are tested against these windows.
 #include <windows.h>
 
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -29,6 +30,9 @@ struct ForeignWindowOptions {
   bool visible = true;
   bool minimized = false;
   HWND owner = nullptr;
+  // Runs on the window's thread as it is being minimized, while whoever
+  // minimizes it from another thread waits for it.
+  std::function<void()> whileMinimizing;
 };
 
 class ForeignWindowThread {
@@ -66,6 +70,7 @@ class ForeignWindowThread {
 
   HWND window_ = nullptr;
   bool unicode_ = false;
+  std::function<void()> whileMinimizing_;
   DWORD threadId_ = 0;
   TIconHandle smallIcon_, bigIcon_, classSmallIcon_, classBigIcon_;
   TKernelHandle ready_, hanging_, wake_;

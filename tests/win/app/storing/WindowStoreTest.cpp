@@ -235,21 +235,64 @@ TEST_F(WindowStoreReentry, TakingOverAHungHiddenWindowDoesNotWaitForIt) {
   EXPECT_TRUE(WaitUntil([&] { return IsIconic(hung.Window()) && !IsWindowVisible(hung.Window()); }, hangMs + 5000));
 }
 
-// A stored window that showed a modal dialog when the copy died is disabled
-// until the dialog closes: it is taken over all the same.
-TEST_F(WindowStoreReentry, TakesOverAHiddenWindowWhetherOrNotItIsEnabled) {
-  ForeignWindowOptions options = Named("hidden");
-  options.visible = false;
-  ForeignWindowThread enabled(options), disabled(options);
-  EnableWindow(disabled.Window(), FALSE);
-  ASSERT_FALSE(IsWindowEnabled(disabled.Window()));
-  ASSERT_TRUE(WriteHkcuDword(kTrayIconKey, "005001", static_cast<DWORD>(reinterpret_cast<UINT_PTR>(enabled.Window()))));
-  ASSERT_TRUE(WriteHkcuDword(kTrayIconKey, "005004", static_cast<DWORD>(reinterpret_cast<UINT_PTR>(disabled.Window()))));
-  store_->AdoptPersistedWindows();
-  EXPECT_EQ(2u, store_->Count());
-  EXPECT_EQ(enabled.Window(), ValueWindow("005000"));
-  EXPECT_EQ(disabled.Window(), ValueWindow("005001"));
-  EXPECT_FALSE(IsWindowVisible(disabled.Window()));
+// Runs on the test's thread when the window being minimized sends to it,
+// that is inside the store's wait for the window.
+std::function<void()> g_duringHide;
+LRESULT CALLBACK DuringHideProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_APP && g_duringHide) {
+    g_duringHide();
+    return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// Hiding waits for the window; what is sent to the program meanwhile runs
+// (a tick in the menu a tray click opens, the session's end) and must find one
+// consistent table: the store asked for is carried out, or undone with the
+// window shown when the session began to end.
+TEST_F(WindowStoreReentry, WhatRunsWhileTheWindowIsBeingHiddenSeesOneTableAndLeavesTheStoreWhole) {
+  WNDCLASSA windowClass = {};
+  windowClass.lpfnWndProc = DuringHideProc;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = "StowpaneDuringHide";
+  RegisterClassA(&windowClass);
+  HWND during = CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                windowClass.hInstance, nullptr);
+  ASSERT_NE(nullptr, during);
+  struct Case {
+    const char* reason;
+    bool sessionEnds;
+  } cases[] = {{"a tick", false}, {"the session's end", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.reason);
+    ForeignWindowOptions options = Named("slow to minimize");
+    options.whileMinimizing = [during] { SendMessageA(during, WM_APP, 0, 0); };
+    ForeignWindowThread slow(options);
+    size_t seenCount = 99;
+    THandleList shown;
+    g_duringHide = [&] {
+      seenCount = store_->Count();
+      if (c.sessionEnds) {
+        store_->SetEnding(true);
+        shown = store_->ShowWindowsInQuestion();
+        store_->RestoreAll();
+      } else {
+        store_->RefreshAll();
+      }
+    };
+    const bool stored = store_->StoreWindow(slow.Window());
+    g_duringHide = nullptr;
+    EXPECT_EQ(0u, seenCount) << "the record was in the table before its window was hidden";
+    EXPECT_EQ(!c.sessionEnds, stored);
+    EXPECT_EQ(c.sessionEnds ? 0u : 1u, store_->Count());
+    EXPECT_EQ(c.sessionEnds ? nullptr : slow.Window(), ValueWindow("005000"));
+    EXPECT_EQ(c.sessionEnds, shown == THandleList{slow.Window()});
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(slow.Window()) == c.sessionEnds; }, 3000));
+    store_->SetEnding(false);
+    store_.reset(new TWindowStore(nullptr));
+    DeleteHkcuKey(kTrayIconKey);
+  }
+  DestroyWindow(during);
 }
 
 TEST_F(WindowStoreReentry, NeverStoresOrListsItsOwnWindowsTheTaskbarOrTheTray) {

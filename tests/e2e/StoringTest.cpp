@@ -158,7 +158,7 @@ TEST_F(Storing, AKilledCopysWindowsAreTakenOverByTheNextStartByTheUser) {
   EXPECT_TRUE(TrayValues().empty());
 }
 
-TEST_F(Storing, TakingOverDropsWhatIsNoLongerAHiddenEnabledWindowAndRestoreForgetsAll) {
+TEST_F(Storing, TakingOverDropsWhatIsNoLongerAHiddenWindowAndRestoreForgetsAll) {
   TestWindowProcess hidden, visible, disabled;
   TestWindowOptions options = Titled("hidden");
   options.show = TestWindowOptions::kHidden;
@@ -180,7 +180,7 @@ TEST_F(Storing, TakingOverDropsWhatIsNoLongerAHiddenEnabledWindowAndRestoreForge
       {"005003", REG_DWORD, dword(visible.Window())},   // shown again meanwhile
       {"005007", REG_DWORD, dword(hidden.Window())},    // taken over as 5000
       {"005008", REG_SZ, std::string("12345", 6)},      // no DWORD
-      {"005009", REG_DWORD, dword(disabled.Window())},  // busy with a dialog of its own
+      {"005009", REG_DWORD, dword(disabled.Window())},  // busy with a dialog of its own: taken over as 5001
       {"005010", REG_DWORD, dword(reinterpret_cast<HWND>(0x7FFF0))},  // no window
       {"005011", REG_DWORD, dword(hidden.Window())},    // listed twice: taken once
   };
@@ -194,13 +194,16 @@ TEST_F(Storing, TakingOverDropsWhatIsNoLongerAHiddenEnabledWindowAndRestoreForge
 
   for (const auto& value : planted) ASSERT_TRUE(WriteHkcuValue(kTrayIconKey, value.name, value.type, value.bytes));
   StartStowpane();
-  const std::map<std::string, HWND> expected{{"005000", hidden.Window()}};
+  const std::map<std::string, HWND> expected{{"005000", hidden.Window()}, {"005001", disabled.Window()}};
   EXPECT_TRUE(WaitUntil([&] { return TrayValues() == expected; }, kWaitMs));
-  EXPECT_TRUE(WaitForIcon(5000, true));
-  EXPECT_FALSE(IconOf(5001).has_value());
+  EXPECT_TRUE(WaitForIcon(5001, true));
+  EXPECT_FALSE(IconOf(5002).has_value());
   EXPECT_EQ("hidden", IconOf(5000)->tip);
+  EXPECT_EQ("disabled", IconOf(5001)->tip);
   ASSERT_TRUE(stowpane_.Exit());
   EXPECT_TRUE(WaitForWindowState(hidden.Window(), kShown, kWaitMs));
+  const WindowState shownDisabled{true, true, false, false};
+  EXPECT_TRUE(WaitForWindowState(disabled.Window(), shownDisabled, kWaitMs));
 }
 
 TEST_F(Storing, AnUnansweringWindowIsAskedAboutUntilCancelOrAnAnswer) {

@@ -2,8 +2,9 @@
 # Takes the pictures of the auto-iconize settings from autoicondemo.exe:
 # docs/autoicon.png (the dialog with three rules), docs/autoicon-editing.png
 # (a rule edited in place), docs/autoicon-error.png (a duplicate refused),
-# docs/autoicon-menu.png (the list's context menu) and docs/autoicon-off.png
-# (the switch off, everything below it disabled).
+# docs/autoicon-menu.png (the list's context menu), docs/autoicon-off.png
+# (the switch off, everything below it disabled) and docs/autoicon-samekeys.png
+# (one key for both actions refused).
 source "$(dirname "${BASH_SOURCE[0]}")/screenshot-session.sh"
 
 # The box around every visible window of the demo (the dialog, its message,
@@ -50,6 +51,7 @@ take editing 1 autoicon-editing.png
 take error 2 autoicon-error.png
 take menu 2 autoicon-menu.png
 take off 1 autoicon-off.png
+take samekeys 2 autoicon-samekeys.png
 screenshots_done
 echo "wrote docs/autoicon.png, docs/autoicon-editing.png, docs/autoicon-error.png, docs/autoicon-menu.png," \
-  "docs/autoicon-off.png"
+  "docs/autoicon-off.png, docs/autoicon-samekeys.png"

@@ -8,6 +8,7 @@
 //   autoicondemo error      a duplicate typed in place: the error message
 //   autoicondemo menu       the list's context menu over the second rule
 //   autoicondemo off        the switch off: everything below it disabled
+//   autoicondemo samekeys   both keys the same, OK pressed: the error message
 //
 // Settings live below HKCU\Software\StowpaneTests\AutoIconDemo, written afresh
 // at each start.
@@ -17,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/keys/pure/HotKeyText.h"
 #include "app/titlerules/AutoIconDialog.h"
 #include "framework/registry/RegGlobalKeys.h"
 #include "framework/registry/RegSection.h"
@@ -34,9 +36,10 @@ TAutoIconDialog* g_dialog = nullptr;
 const char* g_mode = "rules";
 int g_step = 0;
 
-void SeedSettings(bool on) {
+void SeedSettings(bool on, bool sameKeys) {
   SHDeleteKeyA(HKEY_CURRENT_USER, kDemoKey);
   TRegSection section = OpenSection(ApplicationKeys(), "AutoIcon");
+  if (sameKeys) TRegDword(section.Keys(), "StoreHotKey").Write(ValueFromHotKey(kDefaultRestoreHotKey));
   TRegDword(section.Keys(), "OnAutoIcon").Write(on ? 1 : 0);
   TRegDword(section.Keys(), "OnPeriodic").Write(1);
   TRegDword(section.Keys(), "WatchTime").Write(30);
@@ -63,6 +66,11 @@ void CALLBACK Step(HWND, UINT, UINT_PTR, DWORD) {
       SetWindowTextA(box, "メモ帳");
       PostMessageA(box, WM_KEYDOWN, VK_RETURN, 1);
     }
+    return;
+  }
+  if (std::strcmp(g_mode, "samekeys") == 0 && g_step == 0) {
+    ++g_step;
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
     return;
   }
   if (std::strcmp(g_mode, "menu") == 0 && g_step == 0) {
@@ -93,7 +101,7 @@ int main(int argc, char** argv) {
   TApplicationInfo info;
   info.name = "Stowpane";
   SetApplicationInfo(info);
-  SeedSettings(std::strcmp(g_mode, "off") != 0);
+  SeedSettings(std::strcmp(g_mode, "off") != 0, std::strcmp(g_mode, "samekeys") == 0);
   {
     TAutoIconDialog dialog;
     g_dialog = &dialog;

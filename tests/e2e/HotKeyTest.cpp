@@ -37,10 +37,20 @@ bool LoggedKey(const TestWindowProcess& window, unsigned key, size_t from) {
   return false;
 }
 
+// The running copy holds the store key once its start is over: a key pressed
+// before then would reach no one that stores.
+bool StoreKeyHeld() {
+  constexpr int kProbeId = 0x7F01;
+  if (!RegisterHotKey(nullptr, kProbeId, MOD_CONTROL | MOD_ALT | MOD_SHIFT, kDown)) return true;
+  UnregisterHotKey(nullptr, kProbeId);
+  return false;
+}
+
 }  // namespace
 
 TEST_F(Storing, GlobalKeysStoreTheActiveWindowAndGiveBackTheLatestFirstAndPassOnWhatTheyCannotUse) {
   StartStowpane();
+  ASSERT_TRUE(WaitUntil(StoreKeyHeld, kWaitMs));
   TestWindowProcess first, second, tool;
   int id = 5000;
   int top = 150;

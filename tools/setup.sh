@@ -17,6 +17,10 @@ install_packages() {  # packages...; fails on incomplete lists or an install apt
   apt_get install -y --no-install-recommends "$@" >/dev/null
 }
 
+without_security_lines() {  # a one-line list file, printed without its security suites
+  grep -Ev '^[[:space:]]*deb(-src)?[[:space:]].*(-security|/updates)([[:space:]/]|$)' "$1" || true
+}
+
 # The machine's sources without the security suite, written into $1: one-line
 # lists lose their security lines, deb822 stanzas their security suites (a
 # stanza left with none is dropped). The machine's own files stay as they are.
@@ -25,12 +29,9 @@ write_sources_without_security() {
   eval "$(apt-config shell etc Dir::Etc/d list Dir::Etc::sourcelist/f parts Dir::Etc::sourceparts/d)"
   mkdir -p "$into/parts"
   : >"$into/sources.list"
-  [ -f "$list" ] && grep -Ev '^[[:space:]]*deb(-src)?[[:space:]].*(-security|/updates)([[:space:]/]|$)' \
-    "$list" >"$into/sources.list" || true
+  [ -f "$list" ] && without_security_lines "$list" >"$into/sources.list"
   for f in "$parts"/*.list; do
-    [ -f "$f" ] || continue
-    grep -Ev '^[[:space:]]*deb(-src)?[[:space:]].*(-security|/updates)([[:space:]/]|$)' "$f" \
-      >"$into/parts/$(basename "$f")" || true
+    [ -f "$f" ] && without_security_lines "$f" >"$into/parts/$(basename "$f")"
   done
   for f in "$parts"/*.sources; do
     [ -f "$f" ] || continue

@@ -47,8 +47,8 @@ TStoredMenu ShowStoredMenuBarCopy(HWND window, POINT at);
 // For the main window's WndProc, ahead of its own handling: while a stored
 // window's menu is open, its WM_COMMAND, WM_SYSCOMMAND (a system menu's
 // choice), WM_DRAWITEM and WM_MEASUREITEM go to that window, and
-// kSystemMenuShownMessage and WM_ENTERIDLE set its system menu's items back. True when the message was
-// consumed (`result` set).
+// kSystemMenuShownMessage and WM_ENTERIDLE set its system menu's items back.
+// True when the message was consumed (`result` set).
 bool RouteMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 // For kTrackedMenuClosedMessage: the target is forgotten.
 void ForgetMenuTarget();

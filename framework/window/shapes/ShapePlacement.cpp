@@ -34,6 +34,28 @@ TRectangle Screen() {
   return FromRect(screen);
 }
 
+BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (GetMonitorInfoA(monitor, &info)) {
+    reinterpret_cast<std::vector<TMonitorAreas>*>(list)->push_back({FromRect(info.rcMonitor), FromRect(info.rcWork)});
+  }
+  return TRUE;
+}
+
+std::vector<TMonitorAreas> Monitors() {
+  std::vector<TMonitorAreas> monitors;
+  EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
+  return monitors;
+}
+
+// Where a placement's normal rectangle has its origin (see WorkspaceToScreen).
+TPoint WorkspaceOrigin(HWND window) {
+  if ((GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0) return TPoint{};
+  const TRectangle primaryWork = WorkArea();
+  return TPoint{primaryWork.left, primaryWork.top};
+}
+
 void MoveWindowTo(HWND window, const TRectangle& rectangle) {
   SetWindowPos(window, nullptr, rectangle.left, rectangle.top, rectangle.Width(), rectangle.Height(),
                SWP_NOZORDER | SWP_NOACTIVATE);
@@ -111,7 +133,10 @@ bool TShape::RestorePlacement() {
   TPlacementRecord record;
   if (!ParsePlacementRecord(bytes.Data(), bytes.Size(), record)) return false;
 
-  TRectangle rectangle = record.normal;
+  // From here on everything is in screen coordinates, the saved rectangle
+  // and the monitors and windows it is fitted among alike.
+  const TPoint origin = WorkspaceOrigin(handle_);
+  TRectangle rectangle = WorkspaceToScreen(record.normal, origin);
   const TRectangle current = WindowRectangle();
   const LONG style = GetWindowLongA(handle_, GWL_STYLE);
   if ((style & WS_THICKFRAME) == 0 && current != rectangle) {
@@ -126,7 +151,8 @@ bool TShape::RestorePlacement() {
     rectangle = AtCursor(rectangle, cursor.x, cursor.y, Screen());
     CheckPositionCommand(kAtCursorCommand);
   }
-  const TRectangle work = WorkArea();
+  // Onto the monitor it was saved on, or the nearest one left.
+  const TRectangle work = NearestWorkArea(rectangle, Monitors(), WorkArea());
   rectangle = KeepInsideWorkArea(rectangle, work, kWorkAreaMargin);
   const int step = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYDLGFRAME);
   rectangle = Cascade(rectangle, SameClassRectangles(handle_), step, work);
@@ -138,7 +164,7 @@ bool TShape::RestorePlacement() {
   placement.showCmd = record.showCommand;
   placement.ptMinPosition = POINT{record.minX, record.minY};
   placement.ptMaxPosition = POINT{record.maxX, record.maxY};
-  placement.rcNormalPosition = ToRect(rectangle);
+  placement.rcNormalPosition = ToRect(ScreenToWorkspace(rectangle, origin));
   SetWindowPlacement(handle_, &placement);
   // Of the saved styles only what the user changes through the system menu
   // is taken back: a record from the registry must never turn the shape into

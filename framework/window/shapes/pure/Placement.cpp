@@ -1,6 +1,7 @@
 #include "framework/window/shapes/pure/Placement.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -126,6 +127,56 @@ TRectangle KeepInsideWorkArea(const TRectangle& window, const TRectangle& work, 
   const int64_t height = SpanOf(static_cast<int64_t>(window.bottom) - window.top);
   return RectangleAt(KeepInside(window.left, width, work.left, work.right, margin),
                      KeepInside(window.top, height, work.top, work.bottom, margin), width, height);
+}
+
+namespace {
+
+// The overlap of two rectangles in square pixels; 0 when they do not meet.
+int64_t OverlapArea(const TRectangle& a, const TRectangle& b) {
+  const int64_t width = std::min<int64_t>(a.right, b.right) - std::max<int64_t>(a.left, b.left);
+  const int64_t height = std::min<int64_t>(a.bottom, b.bottom) - std::max<int64_t>(a.top, b.top);
+  return width > 0 && height > 0 ? width * height : 0;
+}
+
+// The gap between two intervals on one axis; 0 when they meet.
+int64_t Gap(int64_t lowA, int64_t highA, int64_t lowB, int64_t highB) {
+  if (highA < lowB) return lowB - highA;
+  if (highB < lowA) return lowA - highB;
+  return 0;
+}
+
+// The squared distance between the two rectangles' nearest points (in
+// floating point: gaps of any two int rectangles square beyond 64 bits).
+double DistanceSquared(const TRectangle& a, const TRectangle& b) {
+  const double dx = static_cast<double>(Gap(a.left, a.right, b.left, b.right));
+  const double dy = static_cast<double>(Gap(a.top, a.bottom, b.top, b.bottom));
+  return dx * dx + dy * dy;
+}
+
+}  // namespace
+
+TRectangle NearestWorkArea(const TRectangle& window, const std::vector<TMonitorAreas>& monitors,
+                           const TRectangle& fallback) {
+  if (monitors.empty()) return fallback;
+  size_t best = 0;
+  int64_t bestOverlap = -1;
+  for (size_t i = 0; i < monitors.size(); ++i) {
+    const int64_t overlap = OverlapArea(window, monitors[i].monitor);
+    if (overlap > bestOverlap) {
+      best = i;
+      bestOverlap = overlap;
+    }
+  }
+  if (bestOverlap > 0) return monitors[best].work;
+  double bestDistance = -1;
+  for (size_t i = 0; i < monitors.size(); ++i) {
+    const double distance = DistanceSquared(window, monitors[i].monitor);
+    if (bestDistance < 0 || distance < bestDistance) {
+      best = i;
+      bestDistance = distance;
+    }
+  }
+  return monitors[best].work;
 }
 
 TRectangle Cascade(const TRectangle& window, const std::vector<TRectangle>& others, int step, const TRectangle& work) {

@@ -62,6 +62,32 @@ TRectangle KeepCurrentSize(const TRectangle& saved, int currentWidth, int curren
 // its top-left corner.
 TRectangle KeepInsideWorkArea(const TRectangle& window, const TRectangle& work, int margin);
 
+// A monitor as the system describes it: its whole rectangle and its work
+// area (without the taskbar and other desk bands), both in screen coordinates.
+struct TMonitorAreas {
+  TRectangle monitor;
+  TRectangle work;
+};
+// The work area of the monitor a rectangle belongs to, as the system picks
+// the nearest monitor: the one it overlaps most, else the one closest to it
+// (the first on a tie). A rectangle saved on a monitor that is gone comes
+// onto the nearest one left. With no monitor at all, `fallback`.
+TRectangle NearestWorkArea(const TRectangle& window, const std::vector<TMonitorAreas>& monitors,
+                           const TRectangle& fallback);
+// The normal rectangle of a window's placement is in workspace coordinates
+// (whose origin is the top-left corner of the primary monitor's work area)
+// unless the window is a tool window: with a taskbar at the top or the left
+// they differ from screen coordinates, and mixing the two makes a window
+// creep at each reopening. `workspaceOrigin` is (0, 0) for a tool window.
+struct TPoint {
+  int x = 0, y = 0;
+};
+inline TRectangle WorkspaceToScreen(const TRectangle& r, TPoint workspaceOrigin) {
+  return Offset(r, workspaceOrigin.x, workspaceOrigin.y);
+}
+inline TRectangle ScreenToWorkspace(const TRectangle& r, TPoint workspaceOrigin) {
+  return Offset(r, -workspaceOrigin.x, -workspaceOrigin.y);
+}
 // Moved right and down by `step` (caption plus dialog frame) while it equals
 // the rectangle of another window of the same class not yet matched, so that
 // two shapes restored to one saved place do not hide each other. When its

@@ -267,6 +267,44 @@ TEST(KeepInsideWorkArea, TakesOddMarginsAndWorkAreasSensibly) {
   for (const auto& c : cases) EXPECT_TRUE(Same(c.expected, KeepInsideWorkArea(c.window, c.work, c.margin))) << c.why;
 }
 
+// Two monitors side by side, the primary with its taskbar at the top, as
+// users have them; a rectangle saved on a monitor that is gone comes onto the
+// nearest left, and none is ever fitted into the primary's area by default.
+TEST(NearestWorkArea, PicksTheMonitorOverlappedMostElseTheClosest) {
+  const TMonitorAreas primary{{0, 0, 1920, 1080}, {0, 40, 1920, 1080}};
+  const TMonitorAreas right{{1920, 0, 3200, 1024}, {1920, 0, 3200, 984}};
+  const std::vector<TMonitorAreas> both{primary, right};
+  const struct {
+    TRectangle window;
+    std::vector<TMonitorAreas> monitors;
+    TRectangle expected;
+    const char* why;
+  } cases[] = {
+      {{100, 100, 500, 400}, both, primary.work, "inside the primary"},
+      {{2000, 100, 2400, 400}, both, right.work, "inside the second"},
+      {{1700, 100, 2300, 400}, both, right.work, "across both: the one it overlaps most"},
+      {{1750, 100, 2040, 400}, both, primary.work, "across both, more on the primary"},
+      {{2000, 100, 2400, 400}, {primary}, primary.work, "saved on a monitor that is gone"},
+      {{-900, -700, -500, -400}, both, primary.work, "off every monitor, closest to the primary"},
+      {{3300, 1100, 3500, 1200}, both, right.work, "off every monitor, closest to the second"},
+      {{100, 100, 500, 400}, {}, kWork, "no monitor listed: the fallback"},
+      {{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, both, primary.work, "the widest rectangle: no overflow"},
+  };
+  for (const auto& c : cases) EXPECT_TRUE(Same(c.expected, NearestWorkArea(c.window, c.monitors, kWork))) << c.why;
+}
+
+// With the taskbar at the top the saved rectangle (in workspace
+// coordinates) and the screen differ by the work area's offset: a window
+// reopened where it was saved is saved again in the same place.
+TEST(WorkspaceToScreen, ReopeningWhereSavedDoesNotCreep) {
+  const TPoint topTaskbar{0, 40};
+  const TRectangle saved{100, 100, 500, 400};
+  const TRectangle onScreen = WorkspaceToScreen(saved, topTaskbar);
+  EXPECT_TRUE(Same({100, 140, 500, 440}, onScreen));
+  const TRectangle fitted = KeepInsideWorkArea(onScreen, {0, 40, 1920, 1080}, 10);
+  EXPECT_TRUE(Same(saved, ScreenToWorkspace(fitted, topTaskbar)));
+}
+
 TEST(Cascade, StepsAwayFromWindowsOfTheSameClassAtTheSamePlace) {
   const TRectangle a{100, 100, 300, 200};
   const TRectangle a1 = Offset(a, 22, 22), a2 = Offset(a, 44, 44);

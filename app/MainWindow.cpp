@@ -22,6 +22,7 @@
 #include "app/traymenus/StoredWindowMenus.h"
 #include "framework/base/Check.h"
 #include "framework/registry/RegGlobalKeys.h"
+#include "framework/system/LazyLibrary.h"
 #include "framework/window/core/Application.h"
 #include "framework/window/core/DisplayText.h"
 #include "framework/window/core/ProgramHelp.h"
@@ -80,7 +81,12 @@ void TMainWindow::OnInitialize() {
   // Every tray icon names the main window as its owner: the handle is known
   // before the first icon is added.
   AppState().mainWindow = Handle();
-  UpdateApplicationIcon(TIconAction::Add);
+  applicationIconShown_ = UpdateApplicationIcon(TIconAction::Add);
+  // The shell announces a rebuilt notification area to every top-level
+  // window; a program of higher integrity than ours (an elevated shell)
+  // would have the message filtered out.
+  taskbarCreatedMessage_ = RegisterWindowMessageA("TaskbarCreated");
+  if (taskbarCreatedMessage_ != 0) LazyAllowMessageFromAnyProcess(Handle(), taskbarCreatedMessage_);
   EnableWindow(Handle(), FALSE);
   const bool startedWithSystem = HasSwitch("/restore");
   // Windows a copy that crashed left hidden come back into the tray before
@@ -131,6 +137,7 @@ void TMainWindow::OnClosing() {
   standbyCure_.Save(keys);
   keys.Close();
   UpdateApplicationIcon(TIconAction::Delete);
+  applicationIconShown_ = false;
   KillTimer(Handle(), kMainTimerId);
   hotKeys_.ReleaseAll();
 }
@@ -140,6 +147,10 @@ LRESULT TMainWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   // back belongs to that window.
   LRESULT routed = 0;
   if (RouteMenuMessage(msg, wParam, lParam, routed)) return routed;
+  if (msg == taskbarCreatedMessage_ && msg != 0) {
+    OnTaskbarCreated();
+    return 0;
+  }
   switch (msg) {
     case WM_HOTKEY:
       if (wParam == static_cast<WPARAM>(THotKeyAction::Store)) OnHotKey(THotKeyAction::Store);
@@ -469,6 +480,7 @@ void TMainWindow::Tick() {
     taskbarPresent_ = taskbarWindow_ != nullptr && IsWindow(taskbarWindow_);
     if (taskbarPresent_) {
       store_.RefreshAll();
+      AddMissingIcons();
       ScanAtTick();
     } else {
       SwitchToEmergency();
@@ -480,8 +492,26 @@ void TMainWindow::Tick() {
   }
   FindTaskbar();
   if (!taskbarPresent_) return;
-  UpdateApplicationIcon(TIconAction::Add);
+  applicationIconShown_ = UpdateApplicationIcon(TIconAction::Add, StoredCountText(store_.Count()));
   store_.IconizeAllAgain();
+}
+
+void TMainWindow::AddMissingIcons() {
+  if (!applicationIconShown_) {
+    applicationIconShown_ = UpdateApplicationIcon(TIconAction::Add, StoredCountText(store_.Count()));
+    if (!applicationIconShown_) return;
+  }
+  store_.AddMissingIcons();
+}
+
+void TMainWindow::OnTaskbarCreated() {
+  // Without a taskbar the tick finds the new one and puts everything back.
+  if (!taskbarPresent_ || sessionEnding_) return;
+  FindTaskbar();
+  if (!taskbarPresent_) return;
+  applicationIconShown_ = false;
+  store_.ForgetIcons();
+  AddMissingIcons();
 }
 
 void TMainWindow::OnHotKey(THotKeyAction action) {

@@ -41,6 +41,12 @@ class TMainWindow : public TShape {
  private:
   void Tick();
   void FindTaskbar();
+  // Icons the taskbar refused (at logon, or busy) are added again, at most
+  // one failing call a tick.
+  void AddMissingIcons();
+  // The shell rebuilt its notification area, perhaps in the same taskbar
+  // window, and dropped every icon: they are all added again at once.
+  void OnTaskbarCreated();
   // Gives the close commands of the emergency window the taskbar's state.
   void ApplyCloseEnabled();
   void StartTimer();
@@ -99,6 +105,8 @@ class TMainWindow : public TShape {
   uint32_t startupWatchLengthMs_ = 0;
   HWND taskbarWindow_ = nullptr;
   bool taskbarPresent_ = false;
+  bool applicationIconShown_ = false;
+  UINT taskbarCreatedMessage_ = 0;
   bool closeEnabled_ = false;
   // An end asked for while a question about a window was open: the exit
   // command (with its notice), or a close from outside.

@@ -9,6 +9,7 @@
 
 #include "app/storing/NeverStored.h"
 #include "app/storing/pure/CandidateFilter.h"
+#include "framework/system/WindowCloaking.h"
 
 namespace {
 
@@ -24,11 +25,15 @@ TTopLevelFacts FactsOf(HWND window, HWND desktop) {
   facts.window = Number(window);
   // A window that is gone is not visible either.
   facts.visible = IsWindowVisible(window) != FALSE;
-  // Style and owner matter only for the windows that are kept.
+  // The other facts matter only for the windows that are kept.
   if (facts.visible) {
     facts.toolWindow = (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
     const HWND owner = reinterpret_cast<HWND>(GetWindowLongPtrA(window, GWLP_HWNDPARENT));
     facts.owner = owner == desktop ? 0 : Number(owner);
+    facts.ours = GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
+    char name[256] = {};
+    if (GetClassNameA(window, name, sizeof name) > 0) facts.className = name;
+    facts.cloaked = !facts.toolWindow && IsWindowCloaked(window);
   }
   return facts;
 }

@@ -22,6 +22,9 @@ struct TStoredWindow {
   // window holds it (for its tip) and in the program's Shift-JIS form.
   TWideText wideTitle;
   TString title;
+  // Whether the taskbar took its icon: one it refused (at logon, or busy) is
+  // added again at the ticks.
+  bool iconShown = false;
 
   // Both forms from the wide one, as the ANSI calls would convert it.
   void SetTitle(const TWideText& wide);

@@ -40,25 +40,27 @@ std::unique_ptr<TStockIcon>& FallbackSlot() {
 
 void ReleaseFallback() { FallbackSlot().reset(); }
 
-// Failures are not checked: without a taskbar every call fails, and the
-// watchdog puts the icons back when one appears.
-void Notify(TIconAction action, UINT id, UINT callback, HICON icon, const TWideText& tip) {
+// Every call may fail: without a taskbar, and while a taskbar is not ready
+// yet (at logon) or is busy. Callers keep what failed to try it again.
+bool Notify(TIconAction action, UINT id, UINT callback, HICON icon, const TWideText& tip) {
   NOTIFYICONDATAW record;
   std::memset(&record, 0, sizeof record);
   record.cbSize = kNotifyRecordSize;
   record.hWnd = AppState().mainWindow;
   record.uID = id;
-  if (action == TIconAction::Delete) {
-    Shell_NotifyIconW(NIM_DELETE, &record);
-    return;
-  }
+  if (action == TIconAction::Delete) return Shell_NotifyIconW(NIM_DELETE, &record) != FALSE;
   record.uFlags = kTrayIconFlags;
   record.uCallbackMessage = callback;
   record.hIcon = icon;
   // The record was zeroed, so the cut, which keeps surrogate pairs whole, ends in a terminator.
   const TWideText cut = CutAtCharacter(MakeSingleLineText(tip), kWideTipUnits);
   std::memcpy(record.szTip, cut.data(), cut.size() * sizeof(char16_t));
-  Shell_NotifyIconW(action == TIconAction::Add ? NIM_ADD : NIM_MODIFY, &record);
+  if (action == TIconAction::Modify) return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
+  if (Shell_NotifyIconW(NIM_ADD, &record)) return true;
+  // An add that timed out may still have been carried out, and an icon the
+  // taskbar kept from before refuses a second add: either way it is there
+  // once it takes a change.
+  return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
 }
 
 }  // namespace
@@ -79,12 +81,15 @@ TString StoredCountText(size_t storedCount) {
   return ToFullWidth(TString(digits), kWidthAll) + TString("枚のウィンドウをアイコン化しています。");
 }
 
-void UpdateApplicationIcon(TIconAction action, const TString& text) {
-  Notify(action, kApplicationIconId, kApplicationIconMessage, ApplicationIconImage(),
+bool UpdateApplicationIcon(TIconAction action, const TString& text) {
+  return Notify(action, kApplicationIconId, kApplicationIconMessage, ApplicationIconImage(),
          WideFromAnsi(text.IsEmpty() ? TString("Stowpane") : text));
 }
 
-void UpdateTrayIcon(TStoredWindow& record, TIconAction action) {
+bool UpdateTrayIcon(TStoredWindow& record, TIconAction action) {
   HICON icon = action == TIconAction::Delete ? nullptr : record.icon.GetIcon(kSmallIcon, FallbackIconSource());
-  Notify(action, static_cast<UINT>(record.iconId), StoredIconMessage(record.iconId), icon, record.wideTitle);
+  const bool done =
+      Notify(action, static_cast<UINT>(record.iconId), StoredIconMessage(record.iconId), icon, record.wideTitle);
+  if (action != TIconAction::Modify) record.iconShown = done && action == TIconAction::Add;
+  return done;
 }

@@ -17,11 +17,13 @@ constexpr UINT kTrayIconFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 
 enum class TIconAction { Add, Modify, Delete };
 
+// Each answers whether the taskbar carried the call out: an Add that failed is
+// tried again at the ticks.
 // Add and Modify show the tip "Stowpane" when `text` is empty.
-void UpdateApplicationIcon(TIconAction action, const TString& text = TString());
+bool UpdateApplicationIcon(TIconAction action, const TString& text = TString());
 // The icon of a stored window: its 16 x 16 icon (the fallback's when it has
-// none) and its title as tip.
-void UpdateTrayIcon(TStoredWindow& record, TIconAction action);
+// none) and its title as tip. Add and Delete keep `record.iconShown` up to date.
+bool UpdateTrayIcon(TStoredWindow& record, TIconAction action);
 // The tip of the application icon for `storedCount` stored windows.
 TString StoredCountText(size_t storedCount);
 // The system's application icon, for windows that have none of their own.

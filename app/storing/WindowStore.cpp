@@ -279,6 +279,19 @@ void TWindowStore::IconizeAllAgain() {
   }
 }
 
+void TWindowStore::ForgetIcons() {
+  for (size_t position = 0; position < table_.Count(); ++position) table_.At(position).iconShown = false;
+}
+
+void TWindowStore::AddMissingIcons() {
+  // A question is open: the table waits for its answer.
+  if (Busy()) return;
+  for (size_t position = 0; position < table_.Count(); ++position) {
+    TStoredWindow& record = table_.At(position);
+    if (!record.iconShown && !UpdateTrayIcon(record, TIconAction::Add)) return;
+  }
+}
+
 void TWindowStore::AdoptPersistedWindows() {
   std::vector<TKeptValue> values = ReadTrayIconValues();
   THandleList windows;

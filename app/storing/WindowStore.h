@@ -56,6 +56,11 @@ class TWindowStore {
   void RefreshAll();
   // A new taskbar: every window still held gets its tray icon (and value) again.
   void IconizeAllAgain();
+  // The taskbar dropped every icon: none counts as shown any more.
+  void ForgetIcons();
+  // The icons the taskbar refused are added again, in order, until one is
+  // refused again: a taskbar that keeps refusing costs one call.
+  void AddMissingIcons();
   // A start by the user: the windows a previous copy left hidden, taken over
   // under fresh ids from 5000 in the order the registry lists them.
   void AdoptPersistedWindows();

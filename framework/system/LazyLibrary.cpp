@@ -15,7 +15,7 @@ struct TLoadedLibrary {
 };
 
 HMODULE Library(const char* name) {
-  // The program's one window thread asks; there are three names at most.
+  // The program's one window thread asks; there are five names at most.
   static std::vector<TLoadedLibrary> loaded;
   for (const TLoadedLibrary& library : loaded) {
     if (std::strcmp(library.name, name) == 0) return library.module.Get();
@@ -66,6 +66,19 @@ BOOL LazyPlaySound(LPCSTR sound, HMODULE module, DWORD flags) {
   using TPlay = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
   const auto play = Find<TPlay>("winmm.dll", "PlaySoundA");
   return play != nullptr && play(sound, module, flags);
+}
+
+HRESULT LazyDwmGetWindowAttribute(HWND window, DWORD attribute, void* value, DWORD size) {
+  using TGet = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
+  const auto get = Find<TGet>("dwmapi.dll", "DwmGetWindowAttribute");
+  return get != nullptr ? get(window, attribute, value, size) : E_NOTIMPL;
+}
+
+void LazyAllowMessageFromAnyProcess(HWND window, UINT message) {
+  constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW
+  using TChange = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+  const auto change = Find<TChange>("user32.dll", "ChangeWindowMessageFilterEx");
+  if (change != nullptr) change(window, message, kAllow, nullptr);
 }
 
 BOOL LazyGetOpenFileName(OPENFILENAMEA* record) {

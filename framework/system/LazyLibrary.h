@@ -17,5 +17,13 @@ HWND LazyCreateUpDownControl(DWORD style, int x, int y, int width, int height, H
 
 BOOL LazyPlaySound(LPCSTR sound, HMODULE module, DWORD flags);
 
+// The compositor's library exists from Vista on; without it this answers
+// E_NOTIMPL, as Wine's does for the attributes it does not know.
+HRESULT LazyDwmGetWindowAttribute(HWND window, DWORD attribute, void* value, DWORD size);
+
+// Lets `message` reach `window` from processes of any integrity level, where
+// the system filters messages (from Windows 7 on); elsewhere nothing to do.
+void LazyAllowMessageFromAnyProcess(HWND window, UINT message);
+
 BOOL LazyGetOpenFileName(OPENFILENAMEA* record);
 BOOL LazyGetSaveFileName(OPENFILENAMEA* record);

@@ -49,8 +49,15 @@ bool StoreKeyHeld() {
 }  // namespace
 
 TEST_F(Storing, GlobalKeysStoreTheActiveWindowAndGiveBackTheLatestFirstAndPassOnWhatTheyCannotUse) {
+  // Started while the user types in a window: the hidden program takes no
+  // focus. The message answered comes after the start's last step.
+  TestWindowProcess typing;
+  ASSERT_TRUE(StartActive(typing, Titled("typing"), 0));
   StartStowpane();
   ASSERT_TRUE(WaitUntil(StoreKeyHeld, kWaitMs));
+  DWORD_PTR answer = 0;
+  ASSERT_NE(0, SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_NORMAL, kWaitMs, &answer));
+  EXPECT_EQ(typing.Window(), GetForegroundWindow());
   TestWindowProcess first, second, tool;
   int id = 5000;
   int top = 150;
@@ -86,4 +93,15 @@ TEST_F(Storing, GlobalKeysStoreTheActiveWindowAndGiveBackTheLatestFirstAndPassOn
   const size_t firstEvents = first.Events().size();
   ASSERT_TRUE(Xdotool({"key", kRestoreKey}));
   EXPECT_TRUE(WaitUntil([&] { return LoggedKey(first, kUp, firstEvents); }, kWaitMs));
+
+  // With the taskbar gone (the emergency window is up) a window stored would
+  // get no icon: the store key passes on as the tray menu is not there either.
+  tray_.Kill();
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main_) != FALSE; }, kWaitMs));
+  TestWindowProcess third;
+  ASSERT_TRUE(StartActive(third, Titled("third"), top + 150));
+  ASSERT_TRUE(Xdotool({"key", kStoreKey}));
+  EXPECT_TRUE(WaitUntil([&] { return LoggedKey(third, kDown, 0); }, kWaitMs));
+  EXPECT_TRUE(IsWindowVisible(third.Window()));
+  EXPECT_TRUE(TrayValues().empty());
 }

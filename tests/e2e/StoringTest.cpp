@@ -62,17 +62,23 @@ TEST_F(Storing, TheTrayMenuStoresRealProgramsWithTheirIconsAndValues) {
 }
 
 TEST_F(Storing, StoreAllRestoreAllAndADoubleClickThatBringsAWindowBackInFront) {
-  TestWindowProcess first, second, maximized;
+  TestWindowProcess first, second, maximized, desktop;
   ASSERT_TRUE(first.Start(Titled("first")));
   ASSERT_TRUE(second.Start(Titled("second")));
   ASSERT_TRUE(maximized.Start(Titled("maximized")));
+  // The desktop's own window, as Windows has it: stored, it would take the
+  // desktop's icons away.
+  TestWindowOptions desktopOptions = Titled("Program Manager");
+  desktopOptions.className = "Progman";
+  ASSERT_TRUE(desktop.Start(desktopOptions));
   ShowWindow(maximized.Window(), SW_MAXIMIZE);
   ASSERT_TRUE(WaitUntil([&] { return IsZoomed(maximized.Window()) != FALSE; }, kWaitMs));
   StartStowpane();
   std::vector<HWND> windows;
   for (auto* program : {&first, &second, &maximized}) windows.push_back(program->Window());
 
-  // Store all (K) takes every window the menu listed: ours among them, hidden and each with its value.
+  // Store all (K) takes every window the menu listed: ours among them, hidden and each with its value;
+  // the desktop's is not listed.
   ASSERT_TRUE(UseTrayMenu({'K'}));
   for (HWND window : windows) EXPECT_TRUE(WaitForWindowState(window, kStored, kWaitMs));
   std::map<std::string, HWND> values;
@@ -80,6 +86,8 @@ TEST_F(Storing, StoreAllRestoreAllAndADoubleClickThatBringsAWindowBackInFront) {
   std::map<HWND, int> idOf;
   for (const auto& [name, window] : values) idOf[window] = std::stoi(name);
   for (HWND window : windows) ASSERT_EQ(1u, idOf.count(window));
+  EXPECT_EQ(0u, idOf.count(desktop.Window()));
+  EXPECT_EQ(kShown, ReadWindowState(desktop.Window()));
 
   // A double click gives one back, maximized as it was, in front; its icon and value go.
   const int id = idOf[maximized.Window()];
@@ -243,6 +251,29 @@ TEST_F(Storing, AnUnansweringWindowIsAskedAboutUntilCancelOrAnAnswer) {
   ASSERT_TRUE(stowpane_.Exit());
 }
 
+// Hiding another program's window waits for it, and what is sent to the
+// program meanwhile is handled inside that wait: a click on its icon (the
+// shell sends it) and a tick. Both must find the store under way and leave it
+// whole: the window hidden, with its value and its icon.
+TEST_F(Storing, AClickAndATickWhileAWindowIsSlowToMinimizeLeaveItsStoreWhole) {
+  constexpr UINT kMainTimerId = 1000;
+  TestWindowOptions options = Titled("slow");
+  options.slowMinimizeMs = 4000;
+  TestWindowProcess slow;
+  ASSERT_TRUE(slow.Start(options));
+  StartStowpane();
+  ASSERT_TRUE(StoreThroughTrayMenu(slow.Window()));
+  ASSERT_TRUE(slow.WaitForEvent("SLOW", kWaitMs));
+  EXPECT_TRUE(SendNotifyMessageA(main_, kAppIconMessage, kAppIconId, WM_RBUTTONDOWN));
+  EXPECT_TRUE(SendNotifyMessageA(main_, WM_TIMER, kMainTimerId, 0));
+  ASSERT_TRUE(slow.WaitForEvent("AWAKE", 2 * options.slowMinimizeMs));
+  WindowState state;
+  EXPECT_TRUE(WaitForWindowState(slow.Window(), kStored, kWaitMs, &state)) << state;
+  EXPECT_TRUE(WaitForIcon(5000, true));
+  EXPECT_EQ(slow.Window(), TrayValues()[ValueName(5000)]);
+  ASSERT_TRUE(stowpane_.Exit());
+}
+
 TEST_F(Storing, RestoreAllAsksAboutHungWindowsWhileOthersCloseAndReleasesEachOnce) {
   TestWindowProcess stopped, late, closing, plain;
   ASSERT_TRUE(stopped.Start(Titled("stopped")));
@@ -348,6 +379,30 @@ TEST_F(Storing, TheVersionWindowIsOpenedOnce) {
   EXPECT_TRUE(IsWindowVisible(window));
   PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, IDOK)));
   EXPECT_TRUE(WaitForWindowGone(window, kWaitMs));
+  ASSERT_TRUE(stowpane_.Exit());
+}
+
+// A taskbar that is not ready (at logon) or busy refuses icons; one that
+// rebuilds its notification area in the same window drops them all and says
+// so with "TaskbarCreated". Either way every icon comes back.
+TEST_F(Storing, IconsARefusingTaskbarOrARebuiltOneDidNotKeepComeBack) {
+  TestWindowProcess early, late;
+  ASSERT_TRUE(early.Start(Titled("early")));
+  ASSERT_TRUE(late.Start(Titled("late")));
+  ASSERT_TRUE(tray_.SetRefusing(true));
+  StartStowpane();
+  ASSERT_TRUE(StoreThroughTrayMenu(early.Window()));
+  ASSERT_TRUE(WaitForWindowState(early.Window(), kStored, kWaitMs));
+  ASSERT_TRUE(tray_.WaitForRecord(TrayCall("ADD", main_, 5000), kWaitMs));
+  EXPECT_EQ(0u, tray_.IconCountOf(main_));
+  ASSERT_TRUE(tray_.SetRefusing(false));
+  EXPECT_TRUE(WaitUntil([&] { return tray_.IconCountOf(main_) == 2; }, kWaitMs)) << "refused icons were not added again";
+  EXPECT_EQ("early", IconOf(5000)->tip);
+
+  StoreEach({late.Window()});
+  ASSERT_TRUE(tray_.Rebuild());
+  EXPECT_TRUE(WaitUntil([&] { return tray_.IconCountOf(main_) == 3; }, kWaitMs)) << "dropped icons did not come back";
+  EXPECT_EQ("late", IconOf(5001)->tip);
   ASSERT_TRUE(stowpane_.Exit());
 }
 

@@ -40,6 +40,8 @@
 //   GONE hwnd=0x........ id=N                     (owner window no longer exists)
 //   ICONS count=N, then one ICON line per icon     (after kDumpMessage)
 //   REFUSE on=0|1
+//   REBUILT                                        (after kRebuildMessage: a GONE
+//                                                   line per icon dropped, then the broadcast)
 // It answers each call as a shell would: TRUE, but FALSE for adding an icon
 // that exists, changing or deleting one that does not, and for everything
 // while refusing (/refuse or kRefuseMessage). Icons whose owner window has
@@ -269,6 +271,14 @@ LRESULT CALLBACK TaskbarProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       DropIconsOfEndedWindows();
       Log("ICONS count=%lu", static_cast<unsigned long>(g_icons.size()));
       for (const TrayIcon& icon : g_icons) LogIcon("ICON", icon, "");
+      return 0;
+    case faketaskbar::kRebuildMessage:
+      for (const TrayIcon& icon : g_icons) {
+        Log("GONE hwnd=0x%08lx id=%lu", static_cast<unsigned long>(icon.window), static_cast<unsigned long>(icon.id));
+      }
+      g_icons.clear();
+      Log("REBUILT");
+      PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
       return 0;
     case faketaskbar::kRefuseMessage:
       g_refusing = wParam != 0;

@@ -4,6 +4,7 @@
 //   testwindow.exe [/class:NAME] [/title:HEX | /text:ASCII | /widetitle:HEX] [/icon:KIND] [/classicon:KIND]
 //                  [/small:RRGGBB] [/big:RRGGBB] [/menu] [/tool] [/dialog[:HEX]]
 //                  [/hidden | /minimized] [/disabled] [/pos:X,Y,W,H] [/log:PATH] [/count:N]
+//                  [/slowminimize:MS]
 //
 // KIND is none, small, big or both. Titles are Shift-JIS bytes in hex, so any
 // byte (tab, CR LF, "&", 0x5C trail bytes) arrives exactly and no length limit
@@ -12,6 +13,8 @@
 // at once: READY hwnd=0x.. pid=N, COMMAND id=N, SYSCOMMAND cmd=0x...., HANG ms=N,
 // AWAKE, SHOWWINDOW show=N, SIZE type=N, KEY vk=N, DIALOG hwnd=0x.., CLOSE, DESTROY.
 // Posted kHangMessage (TestProgramProtocol.h) makes its thread sleep.
+// /slowminimize:MS makes the first minimize take MS more (SLOW ms=N, then
+// AWAKE): whoever minimizes it from another thread waits that long.
 // /count:N makes N such windows (1 to 1000) on the one thread, sharing their
 // icons, each logged as it is made; the program ends when the last is destroyed.
 #include <windows.h>
@@ -49,11 +52,13 @@ struct Options {
   int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = 320, height = 200;
   std::string logPath;
   int count = 1;
+  unsigned slowMinimizeMs = 0;
 };
 
 TKernelHandle g_log;
 TIconHandle g_smallIcon, g_bigIcon;
 int g_liveWindows = 0;
+unsigned g_slowMinimizeMs = 0;
 
 void Log(const char* format, ...) {
   if (!g_log) return;
@@ -121,6 +126,10 @@ bool ParseArguments(int argc, char** argv, Options* options) {
       char* end = nullptr;
       options->count = static_cast<int>(std::strtol(value.c_str(), &end, 10));
       ok = !value.empty() && *end == '\0' && options->count >= 1 && options->count <= 1000;
+    } else if (name == "/slowminimize") {
+      char* end = nullptr;
+      options->slowMinimizeMs = static_cast<unsigned>(std::strtoul(value.c_str(), &end, 10));
+      ok = !value.empty() && *end == '\0';
     }
     else ok = false;
     if (!ok || options->className.empty()) {
@@ -169,6 +178,13 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       break;
     case WM_SIZE:
       Log("SIZE type=%u", static_cast<unsigned>(wParam));
+      if (wParam == SIZE_MINIMIZED && g_slowMinimizeMs != 0) {
+        const unsigned ms = g_slowMinimizeMs;
+        g_slowMinimizeMs = 0;
+        Log("SLOW ms=%u", ms);
+        Sleep(ms);
+        Log("AWAKE");
+      }
       break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -196,6 +212,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 int main(int argc, char** argv) {
   Options options;
   if (!ParseArguments(argc, argv, &options)) return 2;
+  g_slowMinimizeMs = options.slowMinimizeMs;
   if (!options.logPath.empty()) {
     g_log = TakeFile(CreateFileA(options.logPath.c_str(), GENERIC_WRITE,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,

@@ -132,15 +132,21 @@ std::optional<TrayRecord> FakeTaskbar::WaitForRecord(const std::function<bool(co
 }
 
 bool FakeTaskbar::SetRefusing(bool refuse) {
+  return PostAndWaitForLine(faketaskbar::kRefuseMessage, refuse ? 1 : 0, "REFUSE");
+}
+
+bool FakeTaskbar::Rebuild() { return PostAndWaitForLine(faketaskbar::kRebuildMessage, 0, "REBUILT"); }
+
+bool FakeTaskbar::PostAndWaitForLine(UINT message, WPARAM wParam, const std::string& word) {
   if (!window_) return false;
   const size_t before = LogLines().size();
-  if (!PostMessageA(window_, faketaskbar::kRefuseMessage, refuse ? 1 : 0, 0)) return false;
-  // Calls made before the line appears could still be accepted.
+  if (!PostMessageA(window_, message, wParam, 0)) return false;
+  // Calls made before the line appears were answered as before.
   return WaitUntil(
       [&] {
         const std::vector<LogLine> lines = LogLines();
         for (size_t i = before; i < lines.size(); ++i)
-          if (lines[i].word == "REFUSE") return true;
+          if (lines[i].word == word) return true;
         return false;
       },
       2000);

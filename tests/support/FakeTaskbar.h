@@ -54,11 +54,16 @@ class FakeTaskbar {
                                           DWORD timeoutMs, size_t from = 0) const;
   // From now on answers every call with FALSE (true) or accepts calls again (false).
   bool SetRefusing(bool refuse);
+  // Drops every icon in the same taskbar window and broadcasts "TaskbarCreated",
+  // as a shell that rebuilds its notification area does.
+  bool Rebuild();
   // The taskbar dies: the process is ended and its window is gone.
   void Kill();
 
  private:
   std::vector<LogLine> LogLines() const;
+  // Posts an order to the stand-in and waits until it logs `word`.
+  bool PostAndWaitForLine(UINT message, WPARAM wParam, const std::string& word);
 
   ChildProcess process_;
   std::string logPath_;

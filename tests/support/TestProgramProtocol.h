@@ -36,4 +36,7 @@ namespace faketaskbar {
 constexpr unsigned kDumpMessage = 0x8000 + 0x310;
 // Posted: wParam 1 = answer FALSE to every Shell_NotifyIcon call from now on, 0 = accept again.
 constexpr unsigned kRefuseMessage = 0x8000 + 0x311;
+// Posted: drop every icon, as a shell that rebuilds its notification area
+// does, and broadcast "TaskbarCreated".
+constexpr unsigned kRebuildMessage = 0x8000 + 0x312;
 }  // namespace faketaskbar

@@ -52,6 +52,7 @@ std::string TestWindowArguments(const TestWindowOptions& options) {
   if (options.show == TestWindowOptions::kHidden) arguments += " /hidden";
   if (options.show == TestWindowOptions::kMinimized) arguments += " /minimized";
   if (options.disabled) arguments += " /disabled";
+  if (options.slowMinimizeMs != 0) arguments += " /slowminimize:" + std::to_string(options.slowMinimizeMs);
   return arguments;
 }
 

@@ -26,6 +26,7 @@ struct TestWindowOptions {
   std::string dialogTitle;           // empty: the program's default
   enum Show { kNormal, kHidden, kMinimized } show = kNormal;
   bool disabled = false;
+  unsigned slowMinimizeMs = 0;       // the first minimize takes this much longer
 };
 
 // The arguments that make testwindow.exe build `options` (without the program path).

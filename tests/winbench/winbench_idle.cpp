@@ -238,11 +238,11 @@ int main(int argc, char** argv) {
         minimalMemory.privateKb);
   Print("  %-44s %10.0f %10.0f %10.0f\n", "minimaltray.exe /activate", activatedMemory.workingSetKb,
         activatedMemory.peakKb, activatedMemory.privateKb);
-  Print("  %-44s %10.2f  (the activation alone: %+.0f KiB)\n", "working set ratio Stowpane / minimaltray",
-        stowpaneMemory.workingSetKb / minimalMemory.workingSetKb,
+  PrintRatio("working set ratio Stowpane / minimaltray", stowpaneMemory.workingSetKb / minimalMemory.workingSetKb,
+             1.3);
+  Print("  %-44s %10.2f  (the activation alone: %+.0f KiB)\n", "working set ratio Stowpane / activated tray",
+        stowpaneMemory.workingSetKb / activatedMemory.workingSetKb,
         activatedMemory.workingSetKb - minimalMemory.workingSetKb);
-  PrintRatio("working set ratio Stowpane / activated tray",
-             stowpaneMemory.workingSetKb / activatedMemory.workingSetKb, 1.3);
   Print("  %-44s %s\n", "windows held through the minute", stillHeld ? "all 20" : "NOT ALL");
   Print("  %-44s %s\n", "exit command gave them back", exited && restored ? "yes" : "NO");
   return stillHeld && exited && restored ? 0 : 1;

@@ -485,7 +485,9 @@ int TShape::Run() {
   }
   notifyCommand_ = 0;
   Build();
-  if (handle_ != nullptr) SetForegroundWindow(handle_);
+  // A shape the user sees comes to the front; a hidden one (the main window
+  // in the tray) must not take the keyboard from the window the user types in.
+  if (handle_ != nullptr && IsWindowVisible(handle_)) SetForegroundWindow(handle_);
 
   MSG msg;
   bool quit = false;

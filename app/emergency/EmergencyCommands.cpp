@@ -114,8 +114,9 @@ void SetStartProgramCall(TStartProgramCall call) { g_startProgram = call != null
 
 void StartTaskManager(const TWindow* owner) {
   // Current systems have no "taskman" in the Windows folder: their task
-  // manager is the system folder's "taskmgr.exe".
-  const TString candidates[] = {WindowsFolder() + TString("taskman"), SystemFolder() + TString("taskmgr.exe")};
+  // manager is the system folder's "taskmgr.exe", the 64-bit one on 64-bit
+  // Windows.
+  const TString candidates[] = {WindowsFolder() + TString("taskman"), NativeSystemFolder() + TString("taskmgr.exe")};
   for (const TString& commandLine : candidates) {
     if (g_startProgram(commandLine.c_str(), SW_SHOW) > kLastWinExecError) return;
   }

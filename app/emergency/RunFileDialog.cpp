@@ -8,6 +8,7 @@
 #include "framework/icons/IconFactories.h"
 #include "framework/path/SystemFolders.h"
 #include "framework/path/pure/CommandLine.h"
+#include "framework/system/Wow64.h"
 #include "framework/registry/RegGlobalKeys.h"
 #include "framework/text/TStringOps.h"
 #include "framework/window/core/TWindow.h"
@@ -25,7 +26,12 @@ constexpr char kFilter[] =
     "ﾌﾟﾛｸﾞﾗﾑﾌｧｲﾙ {*.exe}\0*.exe\0ﾊﾞｯﾁﾌｧｲﾙ {*.bat}\0*.bat\0すべてのﾌｧｲﾙ {*.*}\0*.*\0";
 
 bool RunWithSystem(const TString& text, const TWindow* owner) {
-  if (WinExec(text.c_str(), SW_SHOW) >= 32) return true;
+  {
+    // A system tool typed by name is the system's own, the 64-bit one on
+    // 64-bit Windows; the shell below loads libraries, so not for it.
+    TNativeFileNames native;
+    if (WinExec(text.c_str(), SW_SHOW) >= 32) return true;
+  }
   // The shell opens documents, folders and addresses; it wants the name
   // without the quotes a program line may carry.
   const HINSTANCE result = ShellExecuteA(owner != nullptr ? owner->Handle() : nullptr, "open",

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "framework/system/ProcessImage.h"
+#include "framework/system/Wow64.h"
 
 namespace {
 
@@ -25,7 +26,12 @@ void ReadProgramFileIcons(HWND window, TIconHandle& small, TIconHandle& large) {
   HICON little = nullptr;
   // A file that cannot be read answers UINT_MAX, and may leave garbage in both
   // outputs (Wine does): only a count of the two icons asked for is success.
-  const UINT count = ExtractIconExA(path.c_str(), 0, &big, &little, 1);
+  UINT count = 0;
+  {
+    // A 64-bit program's path names the real system folder.
+    TNativeFileNames native;
+    count = ExtractIconExA(path.c_str(), 0, &big, &little, 1);
+  }
   if (count == 0 || count > 2) return;
   TIconHandle bigOwned(big);
   TIconHandle littleOwned(little);

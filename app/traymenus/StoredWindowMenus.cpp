@@ -4,6 +4,7 @@
 
 #include "app/AppState.h"
 #include "app/storing/WindowProbe.h"
+#include "app/traymenus/ForeignMenuItems.h"
 #include "framework/window/menus/MenuFocus.h"
 
 namespace {
@@ -106,6 +107,14 @@ TStoredMenu ShowStoredMenuBarCopy(HWND window, POINT at) {
     item.dwTypeData = text;
     item.cch = sizeof text - 1;
     if (!GetMenuItemInfoA(bar, position, TRUE, &item)) continue;
+    // The type's data of an owner-drawn item is the program's own value, not a text.
+    if ((item.fType & MFT_OWNERDRAW) != 0) {
+      const TString shown = ForeignItemText(bar, static_cast<UINT>(position), MF_BYPOSITION);
+      lstrcpynA(text, shown.c_str(), sizeof text);
+      item.fType &= ~static_cast<UINT>(MFT_OWNERDRAW);
+      item.dwTypeData = text;
+      item.dwItemData = 0;
+    }
     InsertMenuItemA(copy.Get(), position, TRUE, &item);
   }
   TrackMenuForTarget(copy.Get(), window, false, at);
@@ -154,14 +163,18 @@ bool RouteMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
         if (popup != nullptr) InvalidateRect(popup, nullptr, TRUE);
       }
       return false;
-    case WM_DRAWITEM:
     case WM_MEASUREITEM: {
-      // The target's owner-drawn items are drawn by the target; the system
-      // carries the structure across processes for these two messages.
-      DWORD_PTR answer = 0;
-      SendMessageTimeoutA(target, msg, wParam, lParam, SMTO_BLOCK | SMTO_ABORTIFHUNG, kMenuProbeTimeoutMs,
-                          &answer);
-      result = static_cast<LRESULT>(answer);
+      auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      if (measure.CtlType != ODT_MENU) return false;
+      MeasureForeignItem(systemMenu ? GetSystemMenu(target, FALSE) : AppState().menuCopy.Get(), measure);
+      result = TRUE;
+      return true;
+    }
+    case WM_DRAWITEM: {
+      const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (draw.CtlType != ODT_MENU) return false;
+      DrawForeignItem(draw);
+      result = TRUE;
       return true;
     }
     default:

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/path/pure/FinalBackslash.h"
+#include "framework/system/Wow64.h"
 
 namespace {
 
@@ -32,6 +33,12 @@ TString WindowsFolder() {
 
 TString SystemFolder() {
   return AskFolder([](char* buffer, UINT size) { return GetSystemDirectoryA(buffer, size); });
+}
+
+TString NativeSystemFolder() {
+  if (!RunningUnderWow64()) return SystemFolder();
+  const TString windows = WindowsFolder();
+  return windows.IsEmpty() ? SystemFolder() : windows + TString("Sysnative\\");
 }
 
 TString CurrentFolder() {

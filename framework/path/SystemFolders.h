@@ -6,4 +6,8 @@
 
 TString WindowsFolder();
 TString SystemFolder();
+// The system folder as a 64-bit program sees it: under WOW64 the Windows
+// folder's "Sysnative", through which a 32-bit program reaches the 64-bit
+// system tools; elsewhere the system folder.
+TString NativeSystemFolder();
 TString CurrentFolder();

@@ -107,6 +107,10 @@ LRESULT ForeignWindowThread::OnMessage(HWND window, UINT message, WPARAM wParam,
       sysCommands_.push_back(static_cast<unsigned>(wParam & 0xFFF0));
       break;
     }
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+      ++ownerDrawRequests_;
+      return FALSE;
     case WM_SIZE:
       if (wParam == SIZE_MINIMIZED && whileMinimizing_) whileMinimizing_();
       break;

@@ -6,6 +6,7 @@
 // are tested against these windows.
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -60,6 +61,8 @@ class ForeignWindowThread {
   // WM_SYSCOMMAND values (low four bits cleared) that reached the window, in order.
   std::vector<unsigned> SysCommands() const;
   bool WaitForCommand(unsigned id, DWORD timeoutMs) const;
+  // How many WM_MEASUREITEM and WM_DRAWITEM messages reached the window.
+  int OwnerDrawRequests() const { return ownerDrawRequests_; }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -76,5 +79,6 @@ class ForeignWindowThread {
   TKernelHandle ready_, hanging_, wake_;
   mutable std::mutex mutex_;
   std::vector<unsigned> commands_, sysCommands_;
+  std::atomic<int> ownerDrawRequests_{0};
   std::thread thread_;
 };

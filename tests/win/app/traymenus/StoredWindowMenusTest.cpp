@@ -224,6 +224,41 @@ TEST_F(StoredWindowMenus, MenuBarCopyLeadsIntoTheWindowsOwnMenusAndLeavesThemInt
   EXPECT_EQ(std::vector<unsigned>{testwindow::kCommandSubSecond}, foreign.Commands());
 }
 
+// Another program cannot draw into our menu, and a 64-bit one would get its
+// item data back cut to 32 bits: its owner-drawn items show their text (or
+// "(項目)" when they have none) and keep their commands, and it is never
+// asked to measure or draw them.
+TEST_F(StoredWindowMenus, OwnerDrawnItemsOfTheWindowShowTheirTextAndKeepTheirCommands) {
+  ForeignWindowThread foreign(Stored(true));
+  const HWND window = foreign.Window();
+  ASSERT_NE(nullptr, window);
+  const HMENU bar = GetMenu(window);
+  constexpr UINT kWithoutText = 0x7A01;
+  constexpr ULONG_PTR kProgramsData = 0x5A5A5A5A;
+  ASSERT_TRUE(AppendMenuA(bar, MF_OWNERDRAW, kWithoutText, reinterpret_cast<LPCSTR>(kProgramsData)));
+  ASSERT_EQ(TStoredMenu::Shown, Show(ShowStoredMenuBarCopy, window, {}));
+  const HMENU copy = AppState().menuCopy.Get();
+  char text[64] = {};
+  GetMenuStringA(copy, 3, text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ("(項目)", text);
+  EXPECT_EQ(kWithoutText, GetMenuItemID(copy, 3));
+  EXPECT_EQ(0u, GetMenuState(copy, 3, MF_BYPOSITION) & MF_OWNERDRAW);
+  EXPECT_EQ(0, foreign.OwnerDrawRequests());
+
+  // File, New: drawn by its program, its text kept. (Chosen, the window is
+  // activated and draws its own bar: the bar's item goes first.)
+  ASSERT_TRUE(RemoveMenu(bar, 3, MF_BYPOSITION));
+  MENUITEMINFOA drawn{};
+  drawn.cbSize = sizeof drawn;
+  drawn.fMask = MIIM_FTYPE | MIIM_DATA;
+  drawn.fType = MFT_OWNERDRAW;
+  drawn.dwItemData = kProgramsData;
+  ASSERT_TRUE(SetMenuItemInfoA(GetSubMenu(bar, 0), 0, TRUE, &drawn));
+  ASSERT_EQ(TStoredMenu::Shown, Show(ShowStoredMenuBarCopy, window, {0, 0}));
+  EXPECT_TRUE(foreign.WaitForCommand(testwindow::kCommandNew, kWaitMs));
+  EXPECT_EQ(0, foreign.OwnerDrawRequests());
+}
+
 // No menu of the window is shown, and the answer comes within the probe's
 // time-out. Only a window that answers but has no menu to show leaves the
 // caller its own menu to offer.

@@ -492,16 +492,17 @@ void TMainWindow::Tick() {
   }
   FindTaskbar();
   if (!taskbarPresent_) return;
-  applicationIconShown_ = UpdateApplicationIcon(TIconAction::Add, StoredCountText(store_.Count()));
+  AddApplicationIcon();
   store_.IconizeAllAgain();
 }
 
+void TMainWindow::AddApplicationIcon() {
+  applicationIconShown_ = UpdateApplicationIcon(TIconAction::Add, StoredCountText(store_.Count()));
+}
+
 void TMainWindow::AddMissingIcons() {
-  if (!applicationIconShown_) {
-    applicationIconShown_ = UpdateApplicationIcon(TIconAction::Add, StoredCountText(store_.Count()));
-    if (!applicationIconShown_) return;
-  }
-  store_.AddMissingIcons();
+  if (!applicationIconShown_) AddApplicationIcon();
+  if (applicationIconShown_) store_.AddMissingIcons();
 }
 
 void TMainWindow::OnTaskbarCreated() {

@@ -41,6 +41,8 @@ class TMainWindow : public TShape {
  private:
   void Tick();
   void FindTaskbar();
+  // The application's icon, its tip counting the stored windows.
+  void AddApplicationIcon();
   // Icons the taskbar refused (at logon, or busy) are added again, at most
   // one failing call a tick.
   void AddMissingIcons();

@@ -7,7 +7,6 @@
 #include <unordered_set>
 #include <vector>
 
-#include "app/storing/NeverStored.h"
 #include "app/storing/pure/CandidateFilter.h"
 #include "framework/system/WindowCloaking.h"
 
@@ -46,12 +45,11 @@ THandleList TopLevelWindows() {
   return all;
 }
 
-THandleList WithoutNeverStored(const std::vector<uintptr_t>& numbers) {
+// The rule's facts already hold what the program never stores (its own
+// windows and the shell's), and EnumWindows lists no child windows.
+THandleList AsHandles(const std::vector<uintptr_t>& numbers) {
   THandleList result;
-  for (uintptr_t number : numbers) {
-    const HWND window = reinterpret_cast<HWND>(number);
-    if (!IsNeverStored(window)) result.push_back(window);
-  }
+  for (uintptr_t number : numbers) result.push_back(reinterpret_cast<HWND>(number));
   return result;
 }
 
@@ -61,7 +59,7 @@ THandleList EnumerateCandidateWindows() {
   const HWND desktop = GetDesktopWindow();
   std::vector<TTopLevelFacts> windows;
   for (HWND window : TopLevelWindows()) windows.push_back(FactsOf(window, desktop));
-  return WithoutNeverStored(SelectCandidates(windows));
+  return AsHandles(SelectCandidates(windows));
 }
 
 THandleList EnumerateMinimizedCandidateWindows() {
@@ -90,5 +88,5 @@ THandleList EnumerateMinimizedCandidateWindows() {
   for (uintptr_t number : SelectCandidates(known)) {
     if (minimized.count(number) != 0) selected.push_back(number);
   }
-  return WithoutNeverStored(selected);
+  return AsHandles(selected);
 }
